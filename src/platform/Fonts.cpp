@@ -1,0 +1,37 @@
+#include "Fonts.h"
+#include "SeamSlot.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+namespace platform {
+namespace {
+
+class QtFonts final : public Fonts {
+public:
+    int AddFontFile(const QString& path) override
+    {
+        const int id = QFontDatabase::addApplicationFont(path);
+        return id < 0 ? 0 : int(QFontDatabase::applicationFontFamilies(id).size());
+    }
+    void Substitute(const QString& family, const QString& replacement) override
+    {
+        QFont::insertSubstitution(family, replacement);
+    }
+};
+
+SeamSlot<Fonts, QtFonts> slot;
+
+} // namespace
+
+Fonts& fonts() { return slot.Get(); }
+void InstallFonts(Fonts* f) { slot.Install(f); }
+
+void InstallFontSubstitutions()
+{
+    fonts().Substitute(QString::fromUtf8(kKaiFamily), QStringLiteral("AR PL KaitiM GB"));
+    fonts().Substitute(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    fonts().Substitute(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+} // namespace platform

@@ -1,0 +1,30 @@
+#pragma once
+// The font seam: registering a font file that sits in the program folder, and
+// the substitutions that map the family names the screens ask for onto the
+// families this platform has.
+
+#include <QString>
+
+namespace platform {
+
+class Fonts {
+public:
+    virtual ~Fonts() = default;
+    // Makes the fonts in `path` available to this program; returns how many
+    // families were added (0 when the file is missing or not a font).
+    virtual int AddFontFile(const QString& path) = 0;
+    virtual void Substitute(const QString& family, const QString& replacement) = 0;
+};
+
+Fonts& fonts();
+void InstallFonts(Fonts* fonts); // nullptr: the real one
+
+// Family names used by the screens.
+inline const char* const kKaiFamily = "楷体_GB2312";
+inline const char* const kPhoneticFamily = "Kingsoft Phonetic Plain";
+
+// Maps the screens' family names onto installed ones: the Kai face for
+// "楷体_GB2312", a metric-compatible sans for "Arial" and "MS Sans Serif".
+void InstallFontSubstitutions();
+
+} // namespace platform
