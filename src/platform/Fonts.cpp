@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace platform {
 namespace {

@@ -1,0 +1,92 @@
+// Program start: checks that there is a display, sets up the application
+// object and the fonts, creates the screens, runs until the learner leaves
+// (or the program is asked to stop), then destroys the screens in reverse
+// order, so the main menu puts the display back last of all.
+
+#include "ScreenSet.h"
+#include "controls/Application.h"
+#include "controls/Skin.h"
+#include "platform/Fonts.h"
+#include "platform/GuardedApplication.h"
+
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <X11/Xlib.h>
+
+namespace {
+
+// Qt gives up with a crash when it cannot reach a display; we say so plainly
+// instead. Only the X11 platform (Qt's default here) is checked: another
+// platform chosen explicitly is left to Qt.
+bool CheckDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        return true;
+    const char* name = std::getenv("DISPLAY");
+    Display* display = (name && *name) ? XOpenDisplay(name) : nullptr;
+    if (display) {
+        XCloseDisplay(display);
+        return true;
+    }
+    std::fprintf(stderr,
+                 "tingdu: 无法连接显示器，请在图形桌面中启动本程序。\n"
+                 "tingdu: cannot open a display (%s); start the trainer from a graphical desktop.\n",
+                 (name && *name) ? name : "DISPLAY is not set");
+    return false;
+}
+
+// SIGINT and SIGTERM end the program the orderly way, through the same
+// shut-down as the exit button, so the display is put back. The handler only
+// writes a byte; the event loop does the rest.
+int signalPipe[2] = {-1, -1};
+
+void OnStopSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+}
+
+void RouteStopSignals(QObject* parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, parent);
+    QObject::connect(notifier, &QSocketNotifier::activated, [] {
+        char byte;
+        [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
+        if (Application)
+            Application->Terminate();
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!CheckDisplay())
+        return 1;
+    GuardedApplication qtApplication(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tingdu"));
+    QApplication::setApplicationDisplayName(QStringLiteral("听读"));
+    RouteStopSignals(&qtApplication);
+    platform::InstallFontSubstitutions();
+    InstallBuiltInSkins();
+
+    TApplication application;
+    CreateScreens(application);
+    application.Run();
+    application.DestroyForms();
+    return 0;
+}

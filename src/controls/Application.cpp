@@ -1,0 +1,53 @@
+#include "Application.h"
+#include "Forms.h"
+
+#include <QApplication>
+
+TApplication* Application = nullptr;
+
+TApplication::TApplication()
+{
+    Application = this;
+    // Screens are hidden, never closed, while the program runs; only
+    // Terminate ends it.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+TApplication::~TApplication()
+{
+    DestroyForms();
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::Adopt(TForm* form, std::function<void()> clearReference)
+{
+    forms_.push_back({form, std::move(clearReference)});
+}
+
+TForm* TApplication::MainForm() const { return forms_.empty() ? nullptr : forms_.front().form; }
+
+void TApplication::Run()
+{
+    if (terminated_ || !MainForm())
+        return;
+    MainForm()->Show();
+    QApplication::exec();
+}
+
+void TApplication::Terminate()
+{
+    terminated_ = true;
+    QApplication::exit(0);
+}
+
+void TApplication::DestroyForms()
+{
+    while (!forms_.empty()) {
+        Created last = std::move(forms_.back());
+        forms_.pop_back();
+        last.form->FormDestroy();
+        delete last.form;
+        last.clearReference();
+    }
+}

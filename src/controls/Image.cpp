@@ -1,0 +1,50 @@
+#include "Image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TMouseButton ToMouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::RightButton: return TMouseButton::mbRight;
+    case Qt::MiddleButton: return TMouseButton::mbMiddle;
+    default: return TMouseButton::mbLeft;
+    }
+}
+
+TImage::TImage(QWidget* parent, const LayoutRect& place) : QWidget(parent)
+{
+    setGeometry(place.Left, place.Top, place.Width, place.Height);
+}
+
+void TImage::SetPicture(const TPicture& picture)
+{
+    picture_.Assign(picture);
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    if (picture_.Empty())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_.Image());
+}
+
+void TImage::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    const QPoint at = event->position().toPoint();
+    Raise(OnMouseDown, this, ToMouseButton(event->button()), event->modifiers(), at.x(), at.y());
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(at);
+    pressed_ = false;
+    // The click comes before the mouse-up, as with the platform's own controls.
+    if (click)
+        Raise(OnClick, this);
+    Raise(OnMouseUp, this, ToMouseButton(event->button()), event->modifiers(), at.x(), at.y());
+}

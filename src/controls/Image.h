@@ -1,0 +1,64 @@
+#pragma once
+// Picture controls. A TImage draws its picture at its top-left corner and is
+// see-through where it has none, so an empty picture button lets the painted
+// background show; its rectangle is its hot area either way.
+
+#include "Events.h"
+#include "HoverNotifying.h"
+#include "Layout.h"
+
+#include <QImage>
+#include <QWidget>
+
+// A picture held by a control. Assigning copies the picture (the image data
+// is shared until either side changes), never a reference to the other
+// control: later changes to the source do not reach the copy.
+class TPicture {
+public:
+    TPicture() = default;
+    explicit TPicture(QImage image) : image_(std::move(image)) {}
+    void Assign(const TPicture& other) { image_ = other.image_; }
+    void Clear() { image_ = QImage(); }
+    bool Empty() const { return image_.isNull(); }
+    const QImage& Image() const { return image_; }
+    bool operator==(const TPicture& other) const { return image_ == other.image_; }
+
+private:
+    QImage image_;
+};
+
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    TImage(QWidget* parent, const LayoutRect& place);
+
+    const TPicture& Picture() const { return picture_; }
+    // Takes a copy of `picture` and repaints.
+    void SetPicture(const TPicture& picture);
+    bool Visible() const { return isVisibleTo(parentWidget()); }
+    void SetVisible(bool visible) { setVisible(visible); }
+    void SetHandCursor() { setCursor(Qt::PointingHandCursor); }
+    void SetHint(const QString& hint) { setToolTip(hint); }
+
+    TNotifyEvent OnClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    TPicture picture_;
+    bool pressed_ = false;
+};
+
+// A picture button that also tells when the pointer enters and leaves it.
+class TkivImage1 : public HoverNotifying<TImage> {
+public:
+    using HoverNotifying::HoverNotifying;
+};
+
+// Translations shared by the controls that report mouse events.
+TMouseButton ToMouseButton(Qt::MouseButton button);

@@ -1,0 +1,61 @@
+#include "Labels.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TLabel::TLabel(QWidget* parent, const LayoutRect& place, const QString& caption) : QLabel(caption, parent)
+{
+    setGeometry(place.Left, place.Top, place.Width, place.Height);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+void TLabel::SetFont(const QString& family, int pixelHeight, bool bold)
+{
+    QFont f(family);
+    f.setPixelSize(pixelHeight);
+    f.setBold(bold);
+    setFont(f);
+}
+
+void TLabel::SetColor(const QColor& text)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, text);
+    setPalette(p);
+}
+
+void TLabel::SetTransparent(bool transparent, const QColor& background)
+{
+    setAutoFillBackground(!transparent);
+    if (!transparent) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, background);
+        setPalette(p);
+    }
+}
+
+void TLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Raise(OnClick, this);
+}
+
+void TkivLabel::paintEvent(QPaintEvent* event)
+{
+    TLabel::paintEvent(event);
+    if (!OnPaint)
+        return;
+    QPainter painter(this);
+    canvas_ = &painter;
+    OnPaint(this);
+    canvas_ = nullptr;
+}
+
+TkivStaticText::TkivStaticText(QWidget* parent, const LayoutRect& place, const QString& caption)
+    : HoverNotifying(parent, place, caption)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+}

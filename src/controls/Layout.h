@@ -1,0 +1,10 @@
+#pragma once
+// A control's place on its screen. Screens and the skin painter read the same
+// layout tables, so every painted face lies exactly under its hot area.
+
+struct LayoutRect {
+    int Left;
+    int Top;
+    int Width;
+    int Height;
+};

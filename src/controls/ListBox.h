@@ -1,0 +1,30 @@
+#pragma once
+// A list box of text items with a single selection.
+
+#include "Events.h"
+#include "Layout.h"
+
+#include <QListWidget>
+
+class TListBox : public QListWidget {
+    Q_OBJECT
+public:
+    TListBox(QWidget* parent, const LayoutRect& place);
+
+    int Count() const { return count(); }
+    QString Item(int index) const;
+    void AddItem(const QString& text) { addItem(text); }
+    void Clear() { clear(); }
+    // The selected item, -1 when none.
+    int ItemIndex() const { return currentRow(); }
+    void SetItemIndex(int index);
+
+    // Raised when the selection changes, by the mouse or the keyboard.
+    TNotifyEvent OnClick;
+    TMouseEvent OnMouseUp;
+    TKeyEvent OnKeyUp;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+};

@@ -1,0 +1,36 @@
+#include "ScrollBar.h"
+#include "Image.h"
+#include "Keys.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+TkivScrollBar::TkivScrollBar(QWidget* parent, const LayoutRect& place) : QScrollBar(Qt::Vertical, parent)
+{
+    setGeometry(place.Left, place.Top, place.Width, place.Height);
+}
+
+void TkivScrollBar::mousePressEvent(QMouseEvent* event)
+{
+    pressedButton_ = event->button();
+    QScrollBar::mousePressEvent(event);
+}
+
+void TkivScrollBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    QScrollBar::mouseReleaseEvent(event);
+    if (pressedButton_ != event->button())
+        return;
+    pressedButton_ = Qt::NoButton;
+    const QPoint at = event->position().toPoint();
+    const TMouseButton button = ToMouseButton(event->button());
+    Raise(OnMouseDown, this, button, event->modifiers(), at.x(), at.y());
+    Raise(OnMouseUp, this, button, event->modifiers(), at.x(), at.y());
+}
+
+void TkivScrollBar::keyReleaseEvent(QKeyEvent* event)
+{
+    QScrollBar::keyReleaseEvent(event);
+    int key = VirtualKeyOf(*event);
+    Raise(OnKeyUp, this, key, event->modifiers());
+}

@@ -1,0 +1,14 @@
+#include "TwinFaces.h"
+
+void BindOwnTwinFaces(TkivImage1& button, const TImage& twin, const TImage& empty)
+{
+    button.OnMouseEnter = [&button, &twin](QObject*) { button.SetPicture(twin.Picture()); };
+    button.OnMouseLeave = [&button, &empty](QObject*) { button.SetPicture(empty.Picture()); };
+}
+
+void BindSharedFaces(TkivImage1& button, const TImage& resting, const TImage& highlighted)
+{
+    button.SetPicture(resting.Picture());
+    button.OnMouseEnter = [&button, &highlighted](QObject*) { button.SetPicture(highlighted.Picture()); };
+    button.OnMouseLeave = [&button, &resting](QObject*) { button.SetPicture(resting.Picture()); };
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The hover faces of picture buttons.
+
+#include "Image.h"
+
+// A button that shows its own twin's picture while the pointer is over it and
+// the screen's empty picture when it leaves.
+void BindOwnTwinFaces(TkivImage1& button, const TImage& twin, const TImage& empty);
+
+// A button that rests on a shared face and lights with a shared highlighted
+// face; both are read when the event comes, so a later change to either
+// picture reaches every button bound to it.
+void BindSharedFaces(TkivImage1& button, const TImage& resting, const TImage& highlighted);

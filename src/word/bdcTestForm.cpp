@@ -1,0 +1,10 @@
+#include "bdcTestForm.h"
+
+TbdcTestForm* bdcTestForm = nullptr;
+
+TbdcTestForm::TbdcTestForm() : TForm(FormKind::FullScreen, 800, 600, QStringLiteral("bdcTestForm")) {}
+
+void TbdcTestForm::FormCreate()
+{
+    MoveToTopLeft();
+}

@@ -1,0 +1,10 @@
+#include "bdcTypeForm.h"
+
+TbdcTypeForm* bdcTypeForm = nullptr;
+
+TbdcTypeForm::TbdcTypeForm() : TForm(FormKind::FullScreen, 800, 600, QStringLiteral("bdcTypeForm")) {}
+
+void TbdcTypeForm::FormCreate()
+{
+    MoveToTopLeft();
+}
