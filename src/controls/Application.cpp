@@ -27,6 +27,14 @@ void TApplication::Adopt(TForm* form, std::function<void()> clearReference)
 
 TForm* TApplication::MainForm() const { return forms_.empty() ? nullptr : forms_.front().form; }
 
+std::vector<TForm*> TApplication::Forms() const
+{
+    std::vector<TForm*> forms;
+    for (const Created& created : forms_)
+        forms.push_back(created.form);
+    return forms;
+}
+
 void TApplication::Run()
 {
     if (terminated_ || !MainForm())

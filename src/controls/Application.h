@@ -33,6 +33,8 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
     TForm* MainForm() const;
+    // The forms alive, in the order they were created.
+    std::vector<TForm*> Forms() const;
     // Destroys every form, last created first; each form's destruction
     // routine runs before it is freed and its reference is cleared after.
     void DestroyForms();

@@ -2,6 +2,7 @@
 #include "Application.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 namespace {
 
@@ -59,6 +60,22 @@ void TForm::SetModalResult(int result)
     // A result ends a modal showing, as the platform's dialogs do.
     if (showingModally_ && result != mrNone)
         Hide();
+}
+
+void TForm::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // The control under the pointer gets its leave when its screen is hidden,
+    // so a screen that comes back shows its buttons at rest. Not every window
+    // system tells a hidden window that the pointer left it.
+    const QList<QWidget*> children = findChildren<QWidget*>();
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        if (!(*child)->testAttribute(Qt::WA_UnderMouse))
+            continue;
+        (*child)->setAttribute(Qt::WA_UnderMouse, false);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(*child, &leave);
+    }
 }
 
 void TForm::closeEvent(QCloseEvent* event)

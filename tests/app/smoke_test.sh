@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Starts the real program from its program folder on a virtual X display,
+# waits for the main menu, presses exit and expects a clean exit; then checks
+# that SIGTERM ends it the orderly way and that without a display it says so.
+# Usage: smoke_test.sh PROGRAM_FOLDER
+set -u
+program_dir=$(cd "$1" && pwd)
+program="$program_dir/tingdu"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+display_number=90
+while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
+  display_number=$((display_number + 1))
+done
+export DISPLAY=":$display_number"
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill $xvfb_pid 2>/dev/null' EXIT
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+unset QT_QPA_PLATFORM
+
+start_program() {
+  (cd / && exec "$program") >"$log" 2>&1 &
+  pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^bjzMainForm$' | head -n 1)
+}
+
+wait_for_exit() {
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then kill -9 "$pid"; fi
+  wait "$pid"
+}
+
+log=$(mktemp)
+
+# 1. The exit button.
+start_program
+if [ -z "$window" ]; then
+  fail "the main menu did not appear"; cat "$log"; kill -9 "$pid"
+else
+  # Let the window settle, then click the middle of the exit button.
+  sleep 0.5
+  xdotool mousemove --window "$window" 158 436 click 1
+  wait_for_exit
+  code=$?
+  [ "$code" -eq 0 ] || { fail "exit button gave exit code $code"; cat "$log"; }
+fi
+
+# 2. SIGTERM goes through the same orderly shut-down.
+start_program
+if [ -z "$window" ]; then
+  fail "the main menu did not appear the second time"; kill -9 "$pid"
+else
+  kill -TERM "$pid"
+  wait_for_exit
+  code=$?
+  [ "$code" -eq 0 ] || { fail "SIGTERM gave exit code $code"; cat "$log"; }
+fi
+
+# 3. No display: a clear message and a non-zero exit code.
+env -u DISPLAY "$program" >"$log" 2>&1
+code=$?
+[ "$code" -ne 0 ] || fail "without a display the program exited 0"
+grep -q "cannot open a display" "$log" || { fail "no clear message without a display"; cat "$log"; }
+[ "$code" -lt 128 ] || fail "without a display the program died by a signal ($code)"
+
+rm -f "$log"
+if [ "$failures" -eq 0 ]; then echo "smoke: 3 passed, 0 failed"; else echo "smoke: $((3 - failures)) passed, $failures failed"; fi
+[ "$failures" -eq 0 ]

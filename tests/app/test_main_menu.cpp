@@ -1,0 +1,214 @@
+// The screen set and the main menu, on the real screens over the doubles.
+
+#include "ScreenHarness.h"
+#include "app/bjzMainForm.h"
+#include "app/bjzhelpForm.h"
+#include "controls/Forms.h"
+#include "sentence/ChoiceClassForm.h"
+#include "sentence/LinkWordForm.h"
+#include "sentence/SenWrongForm.h"
+#include "sentence/ThisClassHaveFinishedForm.h"
+#include "sentence/TiaoForm.h"
+#include "sentence/TotalForm.h"
+#include "sentence/bjzReadForm.h"
+#include "sentence/bjzTypeSenForm.h"
+#include "sentence/bjzZhujie.h"
+#include "word/YouRememberForm.h"
+#include "word/bdcBookForm.h"
+#include "word/bdcChoiceForm.h"
+#include "word/bdcClassFinishForm.h"
+#include "word/bdcEngToChiForm.h"
+#include "word/bdcReadForm.h"
+#include "word/bdcTestFinishForm.h"
+#include "word/bdcTestForm.h"
+#include "word/bdcTypeForm.h"
+
+#include <QTest>
+
+namespace {
+
+class MainMenuTest : public ScreenHarness {};
+
+std::vector<TForm*> ScreensInTableOrder()
+{
+    return {bjzMainForm,        ChoiceClassForm, bjzReadForm,       ThisClassHaveFinishedForm,
+            bjzTypeSenForm,     SenWrongForm,    bjzhelpForm,       LinkWordForm,
+            TotalForm,          bdcChoiceForm,   bdcBookForm,       bdcReadForm,
+            bdcClassFinishForm, bdcTestForm,     bdcTestFinishForm, YouRememberForm,
+            bdcTypeForm,        bdcEngToChiForm, bjzZhujie,         TiaoForm};
+}
+
+TEST_F(MainMenuTest, ScreensAreCreatedInOrderAndDestroyedInReverse)
+{
+    CreateScreenSet();
+    const std::vector<TForm*> expected = ScreensInTableOrder();
+    ASSERT_EQ(application->Forms(), expected);
+    EXPECT_EQ(application->MainForm(), bjzMainForm);
+    for (TForm* form : expected)
+        EXPECT_FALSE(form->Visible()) << form->objectName().toStdString();
+
+    std::vector<QString> destroyed;
+    for (TForm* form : expected)
+        QObject::connect(form, &QObject::destroyed,
+                         [&destroyed, name = form->objectName()] { destroyed.push_back(name); });
+    DestroyScreenSet();
+    ASSERT_EQ(destroyed.size(), expected.size());
+    EXPECT_EQ(destroyed.front(), QStringLiteral("TiaoForm"));
+    EXPECT_EQ(destroyed.back(), QStringLiteral("bjzMainForm"));
+    EXPECT_EQ(destroyed[10], QStringLiteral("bdcChoiceForm"));
+    EXPECT_EQ(bjzMainForm, nullptr);
+    EXPECT_EQ(TiaoForm, nullptr);
+}
+
+TEST_F(MainMenuTest, ScreensHaveTheirKindAndSize)
+{
+    CreateScreenSet();
+    for (TForm* form : ScreensInTableOrder()) {
+        if (form->Kind() == FormKind::FullScreen) {
+            EXPECT_EQ(form->size(), QSize(800, 600)) << form->objectName().toStdString();
+            EXPECT_EQ(form->pos(), QPoint(0, 0)) << form->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(bjzhelpForm->Kind(), FormKind::Dialog);
+    EXPECT_EQ(bjzhelpForm->size(), QSize(463, 491));
+    EXPECT_EQ(ThisClassHaveFinishedForm->size(), QSize(339, 224));
+    EXPECT_EQ(bdcClassFinishForm->windowTitle(), QStringLiteral("这课已经结束"));
+}
+
+TEST_F(MainMenuTest, AWideDisplayIsSwitchedAtStartAndRestoredOnceAfterEveryOtherScreenIsGone)
+{
+    display.size = {1024, 768};
+    CreateScreenSet();
+    ASSERT_EQ(display.changes.size(), 1u);
+    EXPECT_EQ(display.changes[0].PelsWidth, 800);
+    EXPECT_EQ(display.changes[0].PelsHeight, 600);
+    // Only width and height are asked for, on the driver's first mode.
+    EXPECT_EQ(display.changes[0].Fields, platform::DM_PELSWIDTH | platform::DM_PELSHEIGHT);
+    EXPECT_EQ(display.changes[0].BitsPerPel, 32);
+    EXPECT_EQ(bjzMainForm->OldScreenWidth, 1024);
+    EXPECT_EQ(bjzMainForm->OldScreenHeight, 768);
+    EXPECT_EQ(display.size, QSize(800, 600));
+
+    // Visit both courses and come back, then leave.
+    bjzMainForm->kivbjzButtonClick(nullptr);
+    bjzMainForm->Show();
+    ChoiceClassForm->Close();
+    bdcChoiceForm->bdcBookListBox->AddItem(QStringLiteral("四级词汇"));
+    bjzMainForm->kivBdcImage1Click(nullptr);
+    bjzMainForm->Show();
+    bdcChoiceForm->Close();
+
+    std::vector<bool> othersGoneAtRestore;
+    display.onChange = [&](const platform::DisplayMode&) {
+        othersGoneAtRestore.push_back(ChoiceClassForm == nullptr && bdcChoiceForm == nullptr && TiaoForm == nullptr &&
+                                      bjzMainForm != nullptr);
+    };
+    DestroyScreenSet();
+    ASSERT_EQ(display.changes.size(), 2u);
+    EXPECT_EQ(othersGoneAtRestore, std::vector<bool>{true});
+    EXPECT_EQ(display.changes[1].PelsWidth, 1024);
+    EXPECT_EQ(display.changes[1].PelsHeight, 768);
+    EXPECT_EQ(display.size, QSize(1024, 768));
+}
+
+TEST_F(MainMenuTest, ADisplay800WideIsNeverTouchedWhateverItsHeight)
+{
+    for (QSize size : {QSize(800, 600), QSize(800, 1280)}) {
+        display.size = size;
+        display.changes.clear();
+        CreateScreenSet();
+        DestroyScreenSet();
+        EXPECT_TRUE(display.changes.empty()) << size.height();
+    }
+}
+
+TEST_F(MainMenuTest, AFailedModeEnumerationChangesNothingButTheRestoreIsStillTried)
+{
+    display.size = {1280, 1024};
+    display.enumerationFails = true;
+    CreateScreenSet();
+    EXPECT_TRUE(display.changes.empty());
+    EXPECT_EQ(display.size, QSize(1280, 1024));
+    display.enumerationFails = false;
+    DestroyScreenSet();
+    ASSERT_EQ(display.changes.size(), 1u);
+    EXPECT_EQ(display.changes[0].PelsWidth, 1280);
+}
+
+TEST_F(MainMenuTest, TheWordCourseWithoutWordBooksSaysSoAndLeavesTheMenuAsItWas)
+{
+    CreateScreenSet();
+    bjzMainForm->Show();
+    ASSERT_EQ(bdcChoiceForm->bdcBookListBox->Count(), 0);
+    bjzMainForm->kivBdcImage1Click(nullptr);
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("该书暂没有单词库")});
+    EXPECT_TRUE(bjzMainForm->Visible());
+    EXPECT_FALSE(bdcChoiceForm->Visible());
+}
+
+TEST_F(MainMenuTest, TheCourseButtonsShowTheirOwnerAndHideTheMenu)
+{
+    CreateScreenSet();
+    bjzMainForm->Show();
+    ChoiceClassForm->FSoundReady = 1;
+    bjzMainForm->kivbjzButtonClick(nullptr);
+    EXPECT_TRUE(ChoiceClassForm->Visible());
+    EXPECT_FALSE(bjzMainForm->Visible());
+    EXPECT_EQ(ChoiceClassForm->FSoundReady, 0); // the chooser's entry starts without a recording
+
+    bjzMainForm->Show();
+    ChoiceClassForm->Close();
+    bdcChoiceForm->bdcBookListBox->AddItem(QStringLiteral("四级词汇"));
+    bjzMainForm->kivBdcImage1Click(nullptr);
+    EXPECT_TRUE(bdcChoiceForm->Visible());
+    EXPECT_FALSE(bjzMainForm->Visible());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainMenuTest, HelpIsShownModallyOverTheMenuAndTheHomePageIsOurPageInTheProgramFolder)
+{
+    CreateScreenSet();
+    bjzMainForm->Show();
+    bool menuVisibleUnderHelp = false;
+    modal.responses.push_back([&](TForm& form) {
+        menuVisibleUnderHelp = bjzMainForm->Visible();
+        form.Close();
+    });
+    bjzMainForm->HelpButtonClick(nullptr);
+    ASSERT_EQ(modal.shown, std::vector<TForm*>{bjzhelpForm});
+    EXPECT_TRUE(menuVisibleUnderHelp);
+    EXPECT_FALSE(bjzhelpForm->Visible());
+
+    bjzMainForm->MyWebButtonClick(nullptr);
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_EQ(shell.opened[0], ChoiceClassForm->FAppDir + QStringLiteral("home/index.html"));
+    EXPECT_TRUE(ChoiceClassForm->FAppDir.endsWith('/'));
+}
+
+TEST_F(MainMenuTest, ExitEndsTheProgramWithoutAsking)
+{
+    CreateScreenSet();
+    bjzMainForm->ExitBjzButtonClick(nullptr);
+    EXPECT_TRUE(application->Terminated());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainMenuTest, MenuButtonsLightWithTheirOwnFaceUnderThePointer)
+{
+    CreateScreenSet();
+    bjzMainForm->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(bjzMainForm));
+    const std::pair<TkivImage1*, TImage*> pairs[] = {
+        {bjzMainForm->kivBjzImage1, bjzMainForm->kivBjzImage2}, {bjzMainForm->kivBdcImage1, bjzMainForm->kivBdcImage2},
+        {bjzMainForm->kivWebImage1, bjzMainForm->kivWebImage2}, {bjzMainForm->kivIHelpmage1, bjzMainForm->kivHelpImage2},
+        {bjzMainForm->kivExitImage1, bjzMainForm->kivExitImage2}};
+    for (auto [button, twin] : pairs) {
+        ASSERT_FALSE(twin->Picture().Empty()) << "the build paints every lit face";
+        QTest::mouseMove(bjzMainForm, button->geometry().center());
+        EXPECT_EQ(button->Picture(), twin->Picture());
+        QTest::mouseMove(bjzMainForm, QPoint(600, 580));
+        EXPECT_TRUE(button->Picture().Empty());
+    }
+}
+
+} // namespace
