@@ -1,0 +1,46 @@
+// Text encoding and the font substitutions.
+
+#include "PlatformDoubles.h"
+#include "platform/Fonts.h"
+#include "platform/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TextEncoding, GbkRoundTripsChineseAndAscii)
+{
+    const QString text = QStringLiteral("第1课 Hello, 你好！「引号」");
+    const QByteArray gbk = platform::UnicodeToGbk(text);
+    // Two bytes per Chinese character, one per ASCII character.
+    EXPECT_EQ(gbk.size(), 2 * 9 + 9);
+    EXPECT_EQ(gbk.left(2), QByteArray("\xB5\xDA"));
+    EXPECT_EQ(platform::GbkToUnicode(gbk), text);
+}
+
+TEST(TextEncoding, DamagedBytesBecomeReplacementCharactersNotLostText)
+{
+    // A lead byte cut off at the end, and a byte GBK never uses.
+    const QByteArray damaged = QByteArray("ab\xC4\xE3") + QByteArray("\xFF") + QByteArray("cd\xC4");
+    const QString text = platform::GbkToUnicode(damaged);
+    EXPECT_EQ(text, QStringLiteral("ab你\uFFFDcd\uFFFD"));
+}
+
+TEST(TextEncoding, CharactersGbkCannotHoldBecomeQuestionMarks)
+{
+    EXPECT_EQ(platform::UnicodeToGbk(QStringLiteral("a😀b한c")), QByteArray("a?b?c"));
+}
+
+TEST(Fonts, TheScreensFamiliesMapOntoInstalledOnes)
+{
+    RecordingFonts fonts;
+    platform::InstallFonts(&fonts);
+    platform::InstallFontSubstitutions();
+    platform::InstallFonts(nullptr);
+    std::map<QString, QString> mapped(fonts.substitutions.begin(), fonts.substitutions.end());
+    EXPECT_EQ(mapped[QStringLiteral("楷体_GB2312")], QStringLiteral("AR PL KaitiM GB"));
+    EXPECT_EQ(mapped[QStringLiteral("Arial")], QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(mapped[QStringLiteral("MS Sans Serif")], QStringLiteral("Liberation Sans"));
+}
+
+} // namespace
