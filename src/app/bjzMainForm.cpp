@@ -7,7 +7,7 @@
 #include "platform/DisplaySettings.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
-//TODO-MEDIA #include "media/MediaPlayer.h"
+#include "media/MediaPlayer.h"
 #include "sentence/ChoiceClassForm.h"
 #include "word/bdcChoiceForm.h"
 
@@ -109,7 +109,7 @@ void TbjzMainForm::kivBdcImage1Click(QObject*)
         return;
     }
     if (ChoiceClassForm->FSoundReady == 1)
-        { /*TODO-MEDIA ChoiceClassForm->bjzPlayer->Close();*/ }
+        ChoiceClassForm->bjzPlayer->Close();
     bdcChoiceForm->Show();
     Hide();
     bdcChoiceForm->ResetWordCourse();

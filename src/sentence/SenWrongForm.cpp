@@ -1,5 +1,24 @@
 #include "SenWrongForm.h"
+#include "SentencePopupsLayout.h"
+#include "controls/Skin.h"
 
 TSenWrongForm* SenWrongForm = nullptr;
 
-TSenWrongForm::TSenWrongForm() : TForm(FormKind::Popup, 199, 133, QStringLiteral("SenWrongForm")) {}
+TSenWrongForm::TSenWrongForm()
+    : TForm(FormKind::Popup, SenWrongLayout::Width, SenWrongLayout::Height, QStringLiteral("SenWrongForm"))
+{
+    using namespace SenWrongLayout;
+    kivImage11 = new TImage(this, SenWrongLayout::kivImage11);
+    kivImage11->SetPicture(SkinPicture(Picture));
+    Button1 = new QPushButton(QStringLiteral("确认"), this);
+    Button1->setGeometry(SenWrongLayout::Button1.Left, SenWrongLayout::Button1.Top, SenWrongLayout::Button1.Width,
+                         SenWrongLayout::Button1.Height);
+    QFont font(QStringLiteral("楷体_GB2312"));
+    font.setPixelSize(24);
+    font.setBold(true);
+    Button1->setFont(font);
+    Button1->setCursor(Qt::PointingHandCursor);
+    connect(Button1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
+}
+
+void TSenWrongForm::FormCreate() { move((800 - width()) / 2, (600 - height()) / 2); }

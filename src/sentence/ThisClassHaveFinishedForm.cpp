@@ -1,5 +1,58 @@
 #include "ThisClassHaveFinishedForm.h"
+#include "SentencePopupsLayout.h"
+#include "controls/Skin.h"
+#include "controls/TwinFaces.h"
+
 
 TThisClassHaveFinishedForm* ThisClassHaveFinishedForm = nullptr;
 
-TThisClassHaveFinishedForm::TThisClassHaveFinishedForm() : TForm(FormKind::Popup, 339, 224, QStringLiteral("ThisClassHaveFinishedForm")) {}
+namespace {
+
+TImage* HiddenFace(QWidget* parent, const LayoutRect& place, const char* picture)
+{
+    auto* face = new TImage(parent, place);
+    face->SetPicture(SkinPicture(picture));
+    face->SetVisible(false);
+    return face;
+}
+
+} // namespace
+
+TThisClassHaveFinishedForm::TThisClassHaveFinishedForm()
+    : TForm(FormKind::Popup, ThisClassHaveFinishedLayout::Width, ThisClassHaveFinishedLayout::Height,
+            QStringLiteral("ThisClassHaveFinishedForm"))
+{
+    using namespace ThisClassHaveFinishedLayout;
+    setStyleSheet(QStringLiteral("TThisClassHaveFinishedForm { background: #4b2a6b; }"));
+    Image1 = new TImage(this, ThisClassHaveFinishedLayout::Image1);
+    Image1->SetPicture(SkinPicture(Background));
+    Image2 = HiddenFace(this, ThisClassHaveFinishedLayout::AgainImage1, AgainLit);
+    Image3 = HiddenFace(this, ThisClassHaveFinishedLayout::TheOtherImage1, TheOtherLit);
+    KongImage = new TImage(this, {0, 0, 0, 0});
+    AgainImage1 = new TkivImage1(this, ThisClassHaveFinishedLayout::AgainImage1);
+    TheOtherImage1 = new TkivImage1(this, ThisClassHaveFinishedLayout::TheOtherImage1);
+    for (TkivImage1* button : {AgainImage1, TheOtherImage1})
+        button->SetHandCursor();
+    BindOwnTwinFaces(*AgainImage1, *Image2, *KongImage);
+    BindOwnTwinFaces(*TheOtherImage1, *Image3, *KongImage);
+    AgainImage1->OnClick = [this](QObject* s) { AgainReadOneTimeButtonClick(s); };
+    TheOtherImage1->OnClick = [this](QObject* s) { ChoiceOtherOneClassButtonClick(s); };
+}
+
+void TThisClassHaveFinishedForm::FormCreate()
+{
+    // Centred over the main screen, which covers the 800 x 600 display.
+    move((800 - width()) / 2, (600 - height()) / 2);
+}
+
+void TThisClassHaveFinishedForm::AgainReadOneTimeButtonClick(QObject*)
+{
+    FChoice = 1;
+    Close();
+}
+
+void TThisClassHaveFinishedForm::ChoiceOtherOneClassButtonClick(QObject*)
+{
+    FChoice = 2;
+    Close();
+}

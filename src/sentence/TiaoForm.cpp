@@ -1,10 +1,46 @@
 #include "TiaoForm.h"
+#include "ChoiceClassForm.h"
+#include "SentencePopupsLayout.h"
+#include "controls/Skin.h"
 
 TTiaoForm* TiaoForm = nullptr;
 
-TTiaoForm::TTiaoForm() : TForm(FormKind::FullScreen, 800, 600, QStringLiteral("TiaoForm")) {}
+namespace {
 
-void TTiaoForm::FormCreate()
+TLabel* CaptionLabel(QWidget* parent, const LayoutRect& place, const QString& caption, const QColor& colour,
+                     int height)
 {
-    MoveToTopLeft();
+    auto* label = new TLabel(parent, place, caption);
+    label->SetFont(QStringLiteral("Arial"), height);
+    label->SetColor(colour);
+    label->SetTransparent(true);
+    return label;
+}
+
+} // namespace
+
+TTiaoForm::TTiaoForm() : TForm(FormKind::FullScreen, TiaoLayout::Width, TiaoLayout::Height, QStringLiteral("TiaoForm"))
+{
+    using namespace TiaoLayout;
+    Image1 = new TImage(this, {0, 0, Width, Height});
+    Image1->SetPicture(SkinPicture(Background));
+    ReturnButton = new TkivImage1(this, TiaoLayout::ReturnButton);
+    EngToChi = new TkivImage1(this, TiaoLayout::EngToChi);
+    ChiToEng = new TkivImage1(this, TiaoLayout::ChiToEng);
+    Start = new TkivImage1(this, TiaoLayout::Start);
+    ReturnButton->SetHandCursor();
+    ReturnButton->OnClick = [this](QObject* s) { ReturnButtonClick(s); };
+    const QColor silver(0xc0, 0xc0, 0xc0);
+    Lesson = CaptionLabel(this, TiaoLayout::Lesson, QStringLiteral("1"), silver, 21);
+    AllSentence = CaptionLabel(this, TiaoLayout::AllSentence, QStringLiteral("0"), silver, 21);
+    Sentence = CaptionLabel(this, TiaoLayout::Sentence, QString(), Qt::white, 21);
+    WordToWordTimer = CaptionLabel(this, TiaoLayout::WordToWordTimer, QStringLiteral("0"), silver, 32);
+}
+
+void TTiaoForm::FormCreate() { MoveToTopLeft(); }
+
+void TTiaoForm::ReturnButtonClick(QObject*)
+{
+    ChoiceClassForm->Show();
+    Close();
 }

@@ -4,6 +4,7 @@
 #include "app/bjzMainForm.h"
 #include "app/bjzhelpForm.h"
 #include "controls/Forms.h"
+#include "media/MediaPlayer.h"
 #include "sentence/ChoiceClassForm.h"
 #include "sentence/LinkWordForm.h"
 #include "sentence/SenWrongForm.h"
@@ -150,19 +151,40 @@ TEST_F(MainMenuTest, TheCourseButtonsShowTheirOwnerAndHideTheMenu)
 {
     CreateScreenSet();
     bjzMainForm->Show();
-    ChoiceClassForm->FSoundReady = 1;
     bjzMainForm->kivbjzButtonClick(nullptr);
     EXPECT_TRUE(ChoiceClassForm->Visible());
     EXPECT_FALSE(bjzMainForm->Visible());
-    EXPECT_EQ(ChoiceClassForm->FSoundReady, 0); // the chooser's entry starts without a recording
+    EXPECT_EQ(ChoiceClassForm->FSoundReady, 1);
 
-    bjzMainForm->Show();
-    ChoiceClassForm->Close();
+    // Back at the menu the chooser's recording is closed; the word course
+    // closes nothing more.
+    ChoiceClassForm->ReturnToMainFormClick(nullptr);
+    media.ClearCommands();
     bdcChoiceForm->bdcBookListBox->AddItem(QStringLiteral("四级词汇"));
     bjzMainForm->kivBdcImage1Click(nullptr);
     EXPECT_TRUE(bdcChoiceForm->Visible());
     EXPECT_FALSE(bjzMainForm->Visible());
     EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainMenuTest, EnteringTheWordCourseClosesTheLessonRecordingOnlyWhenItIsReady)
+{
+    CreateScreenSet();
+    bdcChoiceForm->bdcBookListBox->AddItem(QStringLiteral("四级词汇"));
+    const QString lesson1 = course.RecordingPath(QStringLiteral("everyday"), QStringLiteral("lesson1.mp3"));
+    ASSERT_EQ(ChoiceClassForm->FSoundReady, 1);
+    media.ClearCommands();
+    bjzMainForm->kivBdcImage1Click(nullptr);
+    EXPECT_EQ(media.Commands(), QStringList{"close " + lesson1});
+
+    bdcChoiceForm->Close();
+    bjzMainForm->Show();
+    ChoiceClassForm->FSoundReady = 0;
+    ChoiceClassForm->bjzPlayer->Open();
+    media.ClearCommands();
+    bjzMainForm->kivBdcImage1Click(nullptr);
+    EXPECT_TRUE(media.Commands().isEmpty());
+    EXPECT_TRUE(ChoiceClassForm->bjzPlayer->IsOpen());
 }
 
 TEST_F(MainMenuTest, HelpIsShownModallyOverTheMenuAndTheHomePageIsOurPageInTheProgramFolder)

@@ -2,6 +2,7 @@
 #include "app/ScreenSet.h"
 #include "controls/Skin.h"
 #include "platform/Clock.h"
+#include "platform/ProgramFolder.h"
 
 void ScreenHarness::SetUp()
 {
@@ -17,6 +18,12 @@ void ScreenHarness::SetUp()
 
 void ScreenHarness::CreateScreenSet()
 {
+    if (defaultBooks) {
+        course.AddSimpleBook(QStringLiteral("Everyday.jz"), QStringLiteral("everyday"), 3, 4);
+        course.AddSimpleBook(QStringLiteral("Travel.jz"), QStringLiteral("travel"), 2, 3);
+        defaultBooks = false;
+    }
+    platform::InstallProgramFolder(course.Path());
     application = std::make_unique<TApplication>();
     CreateScreens(*application);
 }
@@ -31,6 +38,7 @@ void ScreenHarness::DestroyScreenSet()
 void ScreenHarness::TearDown()
 {
     DestroyScreenSet();
+    platform::InstallProgramFolder(QString());
     platform::InstallFonts(nullptr);
     platform::InstallShell(nullptr);
     platform::InstallModalShowing(nullptr);

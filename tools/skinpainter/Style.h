@@ -55,3 +55,4 @@ QImage Crop(const QImage& image, const LayoutRect& place);
 
 // The painters of each screen; main() collects their pictures.
 std::vector<PaintedPicture> PaintMainMenu();
+std::vector<PaintedPicture> PaintSentenceCourse();

@@ -48,6 +48,8 @@ int main(int argc, char** argv)
         return 2;
     }
     std::vector<PaintedPicture> pictures = PaintMainMenu();
+    for (PaintedPicture& picture : PaintSentenceCourse())
+        pictures.push_back(std::move(picture));
 
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -1,0 +1,230 @@
+// The lesson chooser on the real screen set: books, lessons, sentences, the
+// clip played on a click and stopped by the 200 ms watch, and damaged input.
+
+#include "ScreenHarness.h"
+#include "app/bjzMainForm.h"
+#include "media/MediaPlayer.h"
+#include "sentence/ChoiceClassForm.h"
+#include "sentence/TiaoForm.h"
+
+#include <QTest>
+
+namespace {
+
+class LessonChooserTest : public ScreenHarness {
+protected:
+    void Enter()
+    {
+        bjzMainForm->Show();
+        bjzMainForm->kivbjzButtonClick(nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(ChoiceClassForm));
+        media.ClearCommands();
+    }
+
+    QString Recording(const QString& folder, int lesson) const
+    {
+        return course.RecordingPath(folder, QStringLiteral("lesson%1.mp3").arg(lesson));
+    }
+
+    static void ClickRow(TStringGrid* grid, int row)
+    {
+        const QRect cell = grid->visualRect(grid->model()->index(row - 1, 0));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    static void ClickBook(TListBox* list, int index)
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(index)).center());
+    }
+
+    QString Shown() const { return ChoiceClassForm->SentenceEdit->Text(); }
+};
+
+TEST_F(LessonChooserTest, TheFirstBookIsLoadedWithItsLessonsAndFirstLessonShown)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    EXPECT_EQ(c->BookListBox->Item(0), QStringLiteral("Everyday"));
+    EXPECT_EQ(c->BookListBox->Item(1), QStringLiteral("Travel"));
+    EXPECT_EQ(c->ClassStringGrid->RowCount(), 4);
+    EXPECT_EQ(c->ClassStringGrid->Cells(1, 0), QStringLiteral("标题"));
+    EXPECT_EQ(c->ClassStringGrid->Row(), 1);
+    EXPECT_EQ(c->OneClassStringGrid->RowCount(), 5);
+    EXPECT_EQ(c->OneClassStringGrid->Cells(8, 0), QStringLiteral("句子编号"));
+    EXPECT_EQ(c->SenStringGrid->RowCount(), 13);
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.1--第1课第1句"));
+    EXPECT_EQ(c->FSoundReady, 1);
+    EXPECT_EQ(c->bjzPlayer->FileName, Recording("everyday", 1));
+}
+
+TEST_F(LessonChooserTest, AClickedSentenceIsShownAndPlayedUntilTheFirstTickAtOrPastItsEnd)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    ClickRow(c->OneClassStringGrid, 2); // clip 1100..1900
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.2--第1课第2句"));
+    EXPECT_EQ(media.Commands(), (QStringList{"seek 1100", "play 1100-600000"}));
+    EXPECT_TRUE(c->ReadOneSenTimer->Enabled());
+    clock.Advance(600); // position 1700: still short of 1900
+    EXPECT_TRUE(c->bjzPlayer->IsPlaying());
+    clock.Advance(200); // the tick at 800 reads 1900 and stops
+    EXPECT_FALSE(c->bjzPlayer->IsPlaying());
+    EXPECT_FALSE(c->ReadOneSenTimer->Enabled());
+    EXPECT_EQ(media.Commands().last(), QStringLiteral("stop"));
+    EXPECT_EQ(c->bjzPlayer->Position(), 1900);
+    EXPECT_EQ(c->FClipStart, 1100);
+    EXPECT_EQ(c->FClipEnd, 1900);
+}
+
+TEST_F(LessonChooserTest, KeysMoveThroughSentencesWithoutSoundAndLessonKeysReopenTheRecording)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    c->OneClassStringGrid->setFocus();
+    QTest::keyClick(c->OneClassStringGrid, Qt::Key_Down);
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.2--第1课第2句"));
+    EXPECT_TRUE(media.Commands().isEmpty());
+    EXPECT_FALSE(c->ReadOneSenTimer->Enabled());
+
+    c->ClassStringGrid->setFocus();
+    QTest::keyClick(c->ClassStringGrid, Qt::Key_A); // a letter key does nothing
+    EXPECT_TRUE(media.Commands().isEmpty());
+    QTest::keyClick(c->ClassStringGrid, Qt::Key_Down);
+    EXPECT_EQ(c->ClassStringGrid->Row(), 2);
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 2.1--第2课第1句"));
+    EXPECT_EQ(c->OneClassStringGrid->Cells(8, 1), QStringLiteral("5"));
+    EXPECT_EQ(media.Commands(), (QStringList{"stop", "close " + Recording("everyday", 1), "open " + Recording("everyday", 2)}));
+
+    // The same lesson chosen again by the mouse opens its recording again.
+    media.ClearCommands();
+    ClickRow(c->ClassStringGrid, 2);
+    EXPECT_EQ(media.Commands(), (QStringList{"stop", "close " + Recording("everyday", 2), "open " + Recording("everyday", 2)}));
+}
+
+TEST_F(LessonChooserTest, OnlyAMouseReleaseOnTheBookListLoadsABook)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    c->BookListBox->setFocus();
+    QTest::keyClick(c->BookListBox, Qt::Key_Down);
+    EXPECT_EQ(c->BookListBox->ItemIndex(), 1);
+    EXPECT_EQ(c->ClassStringGrid->RowCount(), 4); // still Everyday
+    ClickBook(c->BookListBox, 1);
+    EXPECT_EQ(c->ClassStringGrid->RowCount(), 3);
+    EXPECT_EQ(c->FSoundFolder, QStringLiteral("travel"));
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.1--第1课第1句"));
+    EXPECT_EQ(c->bjzPlayer->FileName, Recording("travel", 1));
+
+    // Back at the menu and in again: the first book, while the list keeps
+    // showing the book picked last.
+    c->ReturnToMainFormClick(nullptr);
+    EXPECT_FALSE(c->bjzPlayer->IsOpen());
+    EXPECT_TRUE(bjzMainForm->Visible());
+    Enter();
+    EXPECT_EQ(c->FSoundFolder, QStringLiteral("everyday"));
+    EXPECT_EQ(c->ClassStringGrid->RowCount(), 4);
+    EXPECT_EQ(c->BookListBox->ItemIndex(), 1);
+}
+
+TEST_F(LessonChooserTest, WithoutItsRecordingALessonIsReadableAndSilent)
+{
+    defaultBooks = false;
+    course.AddSimpleBook(QStringLiteral("Quiet.jz"), QStringLiteral("quiet"), 2, 3, /*withRecordings=*/false);
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    EXPECT_EQ(c->FSoundReady, 0);
+    ClickRow(c->OneClassStringGrid, 3);
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.3--第1课第3句"));
+    EXPECT_TRUE(media.Commands().isEmpty());
+    EXPECT_FALSE(c->ReadOneSenTimer->Enabled());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(LessonChooserTest, ARecordingThatWillNotOpenIsReportedOnceAndLaterClipsAreSkipped)
+{
+    defaultBooks = false;
+    course.AddSimpleBook(QStringLiteral("Broken.jz"), QStringLiteral("broken"), 1, 3);
+    media.FailOpen(Recording("broken", 1), QStringLiteral("not a sound file"));
+    CreateScreenSet();
+    // Loaded once at start-up: one message.
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("lesson1.mp3"))) << messages.messages[0].text.toStdString();
+    Enter();
+    EXPECT_EQ(messages.messages.size(), 2u); // the entry loads the book again
+    EXPECT_EQ(ChoiceClassForm->FSoundReady, 0);
+    ClickRow(ChoiceClassForm->OneClassStringGrid, 2);
+    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_FALSE(ChoiceClassForm->ReadOneSenTimer->Enabled());
+}
+
+TEST_F(LessonChooserTest, ADamagedBookIsRefusedWholeAndThePreviousBookStaysUsable)
+{
+    course.AddRawBook(QStringLiteral("Zebra.jz"), QByteArray(784 * 50, '\0')); // fewer than 200 records
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    ClickRow(c->ClassStringGrid, 3);
+    ASSERT_EQ(c->BookListBox->Item(2), QStringLiteral("Zebra"));
+    media.ClearCommands();
+    ClickBook(c->BookListBox, 2);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_FALSE(messages.messages[0].text.isEmpty());
+    EXPECT_EQ(c->ClassStringGrid->RowCount(), 4);
+    EXPECT_EQ(c->ClassStringGrid->Row(), 3);
+    EXPECT_EQ(c->FSoundFolder, QStringLiteral("everyday"));
+    EXPECT_EQ(c->FSoundReady, 1);
+    EXPECT_EQ(c->bjzPlayer->FileName, Recording("everyday", 3));
+    EXPECT_TRUE(c->bjzPlayer->IsOpen());
+    ClickRow(c->OneClassStringGrid, 1);
+    EXPECT_EQ(media.Commands().mid(media.Commands().size() - 2), (QStringList{"seek 100", "play 100-600000"}));
+}
+
+TEST_F(LessonChooserTest, ABookFileGoneSinceListingSaysSoAndKeepsTheTables)
+{
+    CreateScreenSet();
+    Enter();
+    ASSERT_TRUE(QFile::remove(course.Path() + QStringLiteral("EnglishBook/Travel.jz")));
+    ClickBook(ChoiceClassForm->BookListBox, 1);
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("文件不存在")});
+    EXPECT_EQ(ChoiceClassForm->ClassStringGrid->RowCount(), 4);
+}
+
+TEST_F(LessonChooserTest, WithoutAnyBookTheProgramSaysSoAndEndsAfterCreatingEveryScreen)
+{
+    defaultBooks = false;
+    CreateScreenSet();
+    EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("书本文件不存在，请在作者主页下载，完整版")});
+    EXPECT_TRUE(application->Terminated());
+    EXPECT_NE(TiaoForm, nullptr);
+}
+
+TEST_F(LessonChooserTest, PracticeButtonsLightWithTheSharedFacesAndTheChallengeLeadsBack)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    ASSERT_FALSE(c->kivImage1->Picture().Empty());
+    for (TkivImage1* button : {c->kivReadSen, c->kivTypeSen, c->kivLianCiImage, c->TotalImage1}) {
+        EXPECT_EQ(button->Picture(), c->kivImage1->Picture());
+        QTest::mouseMove(c, button->geometry().center());
+        EXPECT_EQ(button->Picture(), c->kivImage2->Picture());
+        QTest::mouseMove(c, QPoint(400, 30));
+        EXPECT_EQ(button->Picture(), c->kivImage1->Picture());
+    }
+    QTest::mouseMove(c, c->ReturnToMain->geometry().center());
+    EXPECT_EQ(c->ReturnToMain->Picture(), c->ReturnImage2->Picture());
+
+    c->TiaoZhanButtonClick(nullptr);
+    EXPECT_TRUE(TiaoForm->Visible());
+    EXPECT_FALSE(c->Visible());
+    TiaoForm->ReturnButtonClick(nullptr);
+    EXPECT_TRUE(c->Visible());
+    EXPECT_FALSE(TiaoForm->Visible());
+}
+
+} // namespace
