@@ -1,11 +1,6 @@
 #include "ListBox.h"
-#include "Image.h"
-#include "Keys.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-
-TListBox::TListBox(QWidget* parent, const LayoutRect& place) : QListWidget(parent)
+TListBox::TListBox(QWidget* parent, const LayoutRect& place) : ReleaseNotifying(parent)
 {
     setGeometry(place.Left, place.Top, place.Width, place.Height);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -23,18 +18,4 @@ void TListBox::SetItemIndex(int index)
     // Setting the selection from code raises no click.
     const QSignalBlocker quiet(this);
     setCurrentRow(index);
-}
-
-void TListBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    QListWidget::mouseReleaseEvent(event);
-    const QPoint at = event->position().toPoint();
-    Raise(OnMouseUp, this, ToMouseButton(event->button()), event->modifiers(), at.x(), at.y());
-}
-
-void TListBox::keyReleaseEvent(QKeyEvent* event)
-{
-    QListWidget::keyReleaseEvent(event);
-    int key = VirtualKeyOf(*event);
-    Raise(OnKeyUp, this, key, event->modifiers());
 }

@@ -3,11 +3,11 @@
 
 #include "Events.h"
 #include "Layout.h"
+#include "ReleaseNotifying.h"
 
 #include <QListWidget>
 
-class TListBox : public QListWidget {
-    Q_OBJECT
+class TListBox : public ReleaseNotifying<QListWidget> {
 public:
     TListBox(QWidget* parent, const LayoutRect& place);
 
@@ -21,10 +21,4 @@ public:
 
     // Raised when the selection changes, by the mouse or the keyboard.
     TNotifyEvent OnClick;
-    TMouseEvent OnMouseUp;
-    TKeyEvent OnKeyUp;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 };

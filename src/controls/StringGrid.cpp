@@ -1,10 +1,6 @@
 #include "StringGrid.h"
-#include "Image.h"
-#include "Keys.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 void StringGridModel::SetTable(StringTable table)
 {
@@ -55,7 +51,7 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
     return table_.Cell(0, section);
 }
 
-TStringGrid::TStringGrid(QWidget* parent, const LayoutRect& place, int columns) : QTableView(parent), model_(columns)
+TStringGrid::TStringGrid(QWidget* parent, const LayoutRect& place, int columns) : ReleaseNotifying(parent), model_(columns)
 {
     setGeometry(place.Left, place.Top, place.Width, place.Height);
     setModel(&model_);
@@ -108,18 +104,4 @@ void TStringGrid::SetColWidths(std::initializer_list<int> widths)
     int column = 0;
     for (int width : widths)
         setColumnWidth(column++, width);
-}
-
-void TStringGrid::mouseReleaseEvent(QMouseEvent* event)
-{
-    QTableView::mouseReleaseEvent(event);
-    const QPoint at = event->position().toPoint();
-    Raise(OnMouseUp, this, ToMouseButton(event->button()), event->modifiers(), at.x(), at.y());
-}
-
-void TStringGrid::keyReleaseEvent(QKeyEvent* event)
-{
-    QTableView::keyReleaseEvent(event);
-    int key = VirtualKeyOf(*event);
-    Raise(OnKeyUp, this, key, event->modifiers());
 }

@@ -5,6 +5,7 @@
 
 #include "Events.h"
 #include "Layout.h"
+#include "ReleaseNotifying.h"
 #include "sentence/SentenceBookTable.h"
 
 #include <QAbstractTableModel>
@@ -32,8 +33,7 @@ private:
     StringTable table_;
 };
 
-class TStringGrid : public QTableView {
-    Q_OBJECT
+class TStringGrid : public ReleaseNotifying<QTableView> {
 public:
     TStringGrid(QWidget* parent, const LayoutRect& place, int columns);
 
@@ -54,13 +54,6 @@ public:
     int Row() const;
     void SetRow(int row);
     void SetColWidths(std::initializer_list<int> widths);
-
-    TMouseEvent OnMouseUp;
-    TKeyEvent OnKeyUp;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     StringGridModel model_;

@@ -1,0 +1,34 @@
+#pragma once
+// Adds the mouse-up and key-up notifications to a list control: the control
+// first handles the release itself (moving its selection), then the slot is
+// called, so a handler sees the selection the learner left.
+
+#include "Events.h"
+#include "Image.h"
+#include "Keys.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+template <class Base>
+class ReleaseNotifying : public Base {
+public:
+    using Base::Base;
+
+    TMouseEvent OnMouseUp;
+    TKeyEvent OnKeyUp;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        Base::mouseReleaseEvent(event);
+        const QPoint at = event->position().toPoint();
+        Raise(OnMouseUp, this, ToMouseButton(event->button()), event->modifiers(), at.x(), at.y());
+    }
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        Base::keyReleaseEvent(event);
+        int key = VirtualKeyOf(*event);
+        Raise(OnKeyUp, this, key, event->modifiers());
+    }
+};
