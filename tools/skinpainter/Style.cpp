@@ -74,7 +74,7 @@ void DrawFace(QPainter& painter, const LayoutRect& place, const QString& caption
         captionBox.setBottom(box.top() + box.height() * 0.66);
     painter.setFont(KaiFont(captionSize, true));
     painter.setPen(captionColour);
-    painter.drawText(captionBox, Qt::AlignHCenter | Qt::AlignBottom, caption);
+    painter.drawText(captionBox, Qt::AlignHCenter | (english.isEmpty() ? Qt::AlignVCenter : Qt::AlignBottom), caption);
     if (!english.isEmpty()) {
         QRectF englishBox = box;
         englishBox.setTop(captionBox.bottom() + 1);
