@@ -31,10 +31,11 @@ TTiaoForm::TTiaoForm() : TForm(FormKind::FullScreen, TiaoLayout::Width, TiaoLayo
     ReturnButton->SetHandCursor();
     ReturnButton->OnClick = [this](QObject* s) { ReturnButtonClick(s); };
     const QColor silver(0xc0, 0xc0, 0xc0);
-    Lesson = CaptionLabel(this, TiaoLayout::Lesson, QStringLiteral("1"), silver, 21);
-    AllSentence = CaptionLabel(this, TiaoLayout::AllSentence, QStringLiteral("0"), silver, 21);
+    // No challenge runs yet, so the labels stay empty.
+    Lesson = CaptionLabel(this, TiaoLayout::Lesson, QString(), silver, 21);
+    AllSentence = CaptionLabel(this, TiaoLayout::AllSentence, QString(), silver, 21);
     Sentence = CaptionLabel(this, TiaoLayout::Sentence, QString(), Qt::white, 21);
-    WordToWordTimer = CaptionLabel(this, TiaoLayout::WordToWordTimer, QStringLiteral("0"), silver, 32);
+    WordToWordTimer = CaptionLabel(this, TiaoLayout::WordToWordTimer, QString(), silver, 32);
 }
 
 void TTiaoForm::FormCreate() { MoveToTopLeft(); }

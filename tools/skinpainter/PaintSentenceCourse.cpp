@@ -97,12 +97,14 @@ QImage PopupCard(int width, int height, const QString& headline, int headlineTop
 std::vector<PaintedPicture> PaintLessonFinished()
 {
     using namespace ThisClassHaveFinishedLayout;
-    QImage ground = PopupCard(Image1.Width, Image1.Height, QStringLiteral("这一课已经学完了"), 28);
+    // The picture is a little larger than the pop-up; the card is painted
+    // to the pop-up's own size so its frame shows whole.
+    QImage ground = PopupCard(Width, Height, QStringLiteral("这一课已经学完了"), 28).copy(0, 0, Image1.Width, Image1.Height);
     {
         QPainter painter(&ground);
         painter.setFont(style::SansFont(13));
         painter.setPen(style::TextSoft);
-        painter.drawText(QRect(0, 66, Image1.Width, 24), Qt::AlignHCenter, QStringLiteral("Well done!"));
+        painter.drawText(QRect(0, 66, Width, 24), Qt::AlignHCenter, QStringLiteral("Well done!"));
     }
     auto faces = [&](bool lit) {
         QImage image = ground;
