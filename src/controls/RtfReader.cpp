@@ -37,6 +37,7 @@ struct ParagraphFormat {
     Alignment alignment = Alignment::Left;
     int spaceBeforeTwips = 0;
     int spaceAfterTwips = 0;
+    int leftIndentTwips = 0;
 };
 
 struct State {
@@ -212,9 +213,10 @@ private:
     void ControlWord()
     {
         const qsizetype start = pos_;
-        while (pos_ < in_.size() && IsLetter(in_[pos_]) && pos_ - start < 32)
+        while (pos_ < in_.size() && IsLetter(in_[pos_]))
             ++pos_;
-        const QByteArray word = in_.mid(start, pos_ - start);
+        // No control word is longer; a longer run of letters is still one word.
+        const QByteArray word = in_.mid(start, std::min<qsizetype>(pos_ - start, 32));
         bool hasParameter = false;
         int parameter = 0;
         ReadParameter(hasParameter, parameter);
@@ -304,6 +306,8 @@ private:
             state_.paragraph.spaceBeforeTwips = std::clamp(parameter, 0, 20000);
         } else if (word == "sa") {
             state_.paragraph.spaceAfterTwips = std::clamp(parameter, 0, 20000);
+        } else if (word == "li") {
+            state_.paragraph.leftIndentTwips = std::clamp(parameter, 0, 20000);
         } else if (const char16_t symbol = SymbolCharacter(word); symbol != 0) {
             AddCharacter(symbol);
         }
@@ -433,11 +437,14 @@ private:
         // An empty paragraph is an empty line; the rich-text box keeps it only
         // when it is marked as such.
         const bool empty = paragraphHtml_.isEmpty();
-        html_ += QStringLiteral("<p align=\"%1\" style=\"%2margin-top:%3px; margin-bottom:%4px; white-space:pre-wrap;\">")
+        // Twips to pixels at the usual 96 dots per inch: 15 twips a pixel.
+        html_ += QStringLiteral("<p align=\"%1\" style=\"%2margin-top:%3px; margin-bottom:%4px; margin-left:%5px; "
+                                "white-space:pre-wrap;\">")
                      .arg(QLatin1StringView(alignments[int(paragraph.alignment)]),
                           empty ? QStringLiteral("-qt-paragraph-type:empty; ") : QString())
                      .arg(paragraph.spaceBeforeTwips / 15)
-                     .arg(paragraph.spaceAfterTwips / 15);
+                     .arg(paragraph.spaceAfterTwips / 15)
+                     .arg(paragraph.leftIndentTwips / 15);
         html_ += empty ? QStringLiteral("<br />") : paragraphHtml_;
         html_ += QStringLiteral("</p>");
         paragraphHtml_.clear();

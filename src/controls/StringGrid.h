@@ -6,13 +6,12 @@
 #include "Events.h"
 #include "Layout.h"
 #include "ReleaseNotifying.h"
-#include "sentence/SentenceBookTable.h"
+#include "controls/StringTable.h"
 
 #include <QAbstractTableModel>
 #include <QTableView>
 #include <initializer_list>
 
-using sentence::StringTable;
 
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT

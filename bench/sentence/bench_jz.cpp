@@ -1,0 +1,126 @@
+// Loading a full-size sentence book: 65,535 sentences, about 51 MB.
+//
+// Prints the median time of loading the book into the catalogue tables (X)
+// next to the median time of merely reading the file's bytes (Y) with the same
+// large reads the loader makes, so X - Y is what turning records into table
+// cells costs. The aim is X <= 5 * Y. The chooser's grids take the loaded
+// tables over by moving them, which adds nothing measurable to X.
+
+#include "sentence/SentenceBook.h"
+#include "sentence/SentenceBookFormat.h"
+#include "sentence/SentenceBookWriter.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kSentences = 65535;
+constexpr int kLessons = 190;
+constexpr int kRuns = 15;
+
+// Texts of the sizes a real book holds; every fifth sentence is annotated.
+sentence::SentenceBookWriter FullSizeBook()
+{
+    static const char* const english[] = {
+        "Could you tell me how to get to the railway station, please?",
+        "I'd like to book a table for two at seven o'clock tonight.",
+        "We have been waiting for the bus for almost half an hour.",
+        "Would you mind opening the window? It's rather warm in here.",
+    };
+    static const char* const chinese[] = {
+        "请问去火车站怎么走？",
+        "我想订一张今晚七点的两人桌。",
+        "我们等公共汽车已经快半个小时了。",
+        "你介意把窗户打开吗？这里面太热了。",
+    };
+    sentence::SentenceBookWriter writer("bench");
+    for (int k = 1; k <= kSentences; ++k) {
+        sentence::BookSentence sentence;
+        sentence.english = QString::fromUtf8(english[k % 4]);
+        sentence.chinese = QString::fromUtf8(chinese[k % 4]);
+        sentence.start = k * 3000;
+        sentence.end = k * 3000 + 2400;
+        if (k % 5 == 0)
+            sentence.annotation = QString::fromUtf8("“book”在这里是动词，意思是预订。");
+        writer.AddSentence(sentence);
+    }
+    const int perLesson = kSentences / kLessons;
+    for (int k = 0; k < kLessons; ++k) {
+        const int last = k + 1 == kLessons ? kSentences : (k + 1) * perLesson;
+        writer.AddLesson({QString::fromUtf8("第%1课").arg(k + 1), k * perLesson + 1, last,
+                          QString("lesson%1.wav").arg(k + 1)});
+    }
+    return writer;
+}
+
+// Reads every byte of the file the way the loader does: reads of 512 records
+// into one reused buffer. Returns a sum over what was read, so that the
+// reading cannot be left out.
+qint64 ReadAllBytes(const QString& path)
+{
+    constexpr qsizetype kRecordsPerRead = 512;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return -1;
+    QByteArray buffer(kRecordsPerRead * sentence::jz::kRecordSize, Qt::Uninitialized);
+    qint64 sum = 0;
+    for (qint64 got; (got = file.read(buffer.data(), buffer.size())) > 0;)
+        sum += got + static_cast<unsigned char>(buffer[0]);
+    return sum;
+}
+
+double Milliseconds(const std::function<void()>& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    return elapsed.count();
+}
+
+double Median(std::vector<double> times)
+{
+    std::nth_element(times.begin(), times.begin() + qsizetype(times.size() / 2), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("bench.jz");
+    QString error;
+    if (!folder.isValid() || !FullSizeBook().WriteFile(path, &error)) {
+        std::fprintf(stderr, "bench_jz: cannot write the book: %s\n", qPrintable(error));
+        return 1;
+    }
+
+    // Reading and loading take turns, so that whatever else the machine is
+    // doing weighs on both alike. The previous book is freed outside the
+    // timed part, as the chooser frees it only once the next one has loaded.
+    volatile qint64 sink = 0;
+    sentence::BookLoadResult loaded = sentence::LoadSentenceBook(path);   // warms the conversion table
+    std::vector<double> readTimes;
+    std::vector<double> loadTimes;
+    for (int run = 0; run < kRuns; ++run) {
+        readTimes.push_back(Milliseconds([&] { sink = sink + ReadAllBytes(path); }));
+        loaded = {};
+        loadTimes.push_back(Milliseconds([&] { loaded = sentence::LoadSentenceBook(path); }));
+    }
+    if (!loaded.Ok() || loaded.book.SentenceCount() != kSentences) {
+        std::fprintf(stderr, "bench_jz: the book did not load: %s\n", qPrintable(loaded.message));
+        return 1;
+    }
+    const double readMs = Median(readTimes);
+    const double loadMs = Median(loadTimes);
+    std::printf("jz: load_ms_median=%.1f read_ms_median=%.1f\n", loadMs, readMs);
+    return 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The sound output: one device for the whole program, which asks a render
+// function for stereo float frames on its own thread. SDL2 is tried with its
+// normal driver, then with its dummy driver; when neither opens, a silent
+// sink takes the frames at the same real-time pace, so positions advance and
+// clips end exactly as they would with sound.
+
+#include "PlaybackStream.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace media {
+
+class AudioOutput {
+public:
+    using Render = std::function<void(float* stereo, int frames)>;
+
+    virtual ~AudioOutput() = default;
+    virtual OutputFormat Format() const = 0;
+    // "SDL alsa", "SDL dummy", "silent sink", ...
+    virtual QString Name() const = 0;
+};
+
+// Opens the output and starts calling `render`. Never fails: the silent sink
+// is the last resort.
+std::unique_ptr<AudioOutput> OpenAudioOutput(AudioOutput::Render render);
+
+// A sink that takes frames in real time and discards them.
+std::unique_ptr<AudioOutput> OpenSilentSink(AudioOutput::Render render, OutputFormat format);
+
+} // namespace media

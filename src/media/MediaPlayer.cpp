@@ -1,0 +1,132 @@
+#include "MediaPlayer.h"
+#include "MediaDevice.h"
+#include "platform/Errors.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kNotOpenText = QStringLiteral("No MCI device open");
+
+} // namespace
+
+TMediaPlayer::TMediaPlayer() = default;
+
+TMediaPlayer::~TMediaPlayer() = default;
+
+void TMediaPlayer::Open()
+{
+    Close();
+    try {
+        if (FileName.isEmpty())
+            throw media::MediaOpenError(QStringLiteral("no file name was given"));
+        device_ = media::mediaDevices().Open(FileName);
+    } catch (const media::MediaOpenError& error) {
+        const QString text = QStringLiteral("Cannot open the recording \"%1\": %2.").arg(FileName, error.Reason());
+        Fail(OpenFailed, text);
+        throw EMCIDeviceError(text);
+    }
+    Succeed();
+}
+
+void TMediaPlayer::Close()
+{
+    device_.reset();
+    Succeed();
+}
+
+int TMediaPlayer::Position() const
+{
+    if (!device_) {
+        Fail(DeviceNotOpen, kNotOpenText);
+        return 0;
+    }
+    Succeed();
+    return device_->PositionMs();
+}
+
+void TMediaPlayer::SetPosition(int ms)
+{
+    RequireOpen();
+    if (!InRecording(ms))
+        return Fail(OutOfRange, QStringLiteral("The position %1 ms lies outside the recording (0 to %2 ms).")
+                                    .arg(ms)
+                                    .arg(device_->LengthMs()));
+    device_->Seek(ms);
+    Succeed();
+}
+
+void TMediaPlayer::SetStartPos(int ms)
+{
+    startPos_ = ms;
+    startSet_ = true;
+}
+
+void TMediaPlayer::SetEndPos(int ms)
+{
+    endPos_ = ms;
+    endSet_ = true;
+}
+
+int TMediaPlayer::Length() const
+{
+    if (!device_) {
+        Fail(DeviceNotOpen, kNotOpenText);
+        return 0;
+    }
+    Succeed();
+    return device_->LengthMs();
+}
+
+bool TMediaPlayer::IsPlaying() const { return device_ && device_->IsPlaying(); }
+
+void TMediaPlayer::Play()
+{
+    RequireOpen();
+    const bool fromMark = startSet_;
+    const bool toMark = endSet_;
+    startSet_ = endSet_ = false; // the marks serve this play only, whatever its outcome
+
+    const int length = device_->LengthMs();
+    if (AutoRewind && !fromMark && !toMark && device_->PositionMs() >= length)
+        device_->Seek(0);
+    const int from = fromMark ? startPos_ : device_->PositionMs();
+    // An end point a little past the end (rounding in a book) plays to the end.
+    const int to = toMark ? std::min(endPos_, length) : length;
+    if (!InRecording(from) || to < from)
+        return Fail(OutOfRange, QStringLiteral("The play range %1 to %2 ms does not lie within the recording (0 to %3 ms).")
+                                    .arg(from)
+                                    .arg(toMark ? endPos_ : length)
+                                    .arg(length));
+    device_->Play(from, to);
+    Succeed();
+}
+
+void TMediaPlayer::Stop()
+{
+    RequireOpen();
+    device_->Stop();
+    Succeed();
+}
+
+void TMediaPlayer::RequireOpen() const
+{
+    if (!device_) {
+        Fail(DeviceNotOpen, kNotOpenText);
+        throw EMCIDeviceError(kNotOpenText);
+    }
+}
+
+void TMediaPlayer::Succeed() const
+{
+    error_ = NoError;
+    errorMessage_.clear();
+}
+
+void TMediaPlayer::Fail(ErrorCode code, const QString& message) const
+{
+    error_ = code;
+    errorMessage_ = message;
+}
+
+bool TMediaPlayer::InRecording(int ms) const { return ms >= 0 && ms <= device_->LengthMs(); }

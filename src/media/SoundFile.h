@@ -1,0 +1,28 @@
+#pragma once
+// Opening recordings: mp3 through libmpg123, everything else (wav, flac, ogg)
+// through libsndfile. A file that cannot be opened, is not sound, or is cut
+// short raises SoundFileError with a reason a learner's helper can act on.
+
+#include "SoundSource.h"
+
+#include <QString>
+#include <memory>
+#include <stdexcept>
+
+namespace media {
+
+class SoundFileError : public std::runtime_error {
+public:
+    explicit SoundFileError(const QString& reason)
+        : std::runtime_error(reason.toStdString()), reason_(reason) {}
+    const QString& Reason() const { return reason_; }
+
+private:
+    QString reason_;
+};
+
+// Opens `path` for streaming. The whole file is checked for truncation here,
+// so a source that opens can be read to its announced end.
+std::unique_ptr<SoundSource> OpenSoundFile(const QString& path);
+
+} // namespace media

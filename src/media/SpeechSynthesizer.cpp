@@ -1,0 +1,186 @@
+#include "SpeechSynthesizer.h"
+
+#include <cstring>
+#include <espeak-ng/speak_lib.h>
+
+namespace media {
+namespace {
+
+constexpr const char* kChineseVoice = "cmn";
+constexpr int kSynthesisChunkMs = 100; // sound handed over in pieces of this length
+
+int OnSynthesised(short* samples, int count, espeak_EVENT* events)
+{
+    auto* job = static_cast<SpeechJob*>(events ? events->user_data : nullptr);
+    if (!job)
+        return 0;
+    if (samples && count > 0)
+        job->Append(samples, count);
+    return job->Cancelled() ? 1 : 0; // 1 asks espeak-ng to abandon the utterance
+}
+
+} // namespace
+
+// --- SpeechJob ---------------------------------------------------------------
+
+SpeechJob::SpeechJob(std::string utf8Text, std::function<void()> onSound)
+    : text_(std::move(utf8Text)), onSound_(std::move(onSound))
+{
+}
+
+void SpeechJob::Cancel()
+{
+    std::lock_guard lock(mutex_);
+    cancelled_ = true;
+}
+
+// `onSound_` is called under the lock and never once cancelled: after Cancel()
+// returns, the job no longer reaches into the engine.
+void SpeechJob::Append(const short* samples, int count)
+{
+    std::lock_guard lock(mutex_);
+    if (cancelled_)
+        return;
+    pending_.insert(pending_.end(), samples, samples + count);
+    made_ += count;
+    if (onSound_)
+        onSound_();
+}
+
+void SpeechJob::Finish()
+{
+    std::lock_guard lock(mutex_);
+    finished_ = true;
+    if (onSound_ && !cancelled_)
+        onSound_();
+}
+
+ReadResult SpeechJob::Read(float* out, int frames)
+{
+    std::lock_guard lock(mutex_);
+    const int count = static_cast<int>(std::min<size_t>(frames, pending_.size()));
+    for (int i = 0; i < count; ++i)
+        out[i] = pending_[static_cast<size_t>(i)] / 32768.0f;
+    pending_.erase(pending_.begin(), pending_.begin() + count);
+    return {count, finished_ && pending_.empty()};
+}
+
+std::int64_t SpeechJob::BytesMade() const
+{
+    std::lock_guard lock(mutex_);
+    return made_ * static_cast<std::int64_t>(sizeof(short));
+}
+
+// --- SpeechSynthesizer -------------------------------------------------------
+
+SpeechSynthesizer& SpeechSynthesizer::Instance()
+{
+    static SpeechSynthesizer synthesizer;
+    return synthesizer;
+}
+
+SpeechSynthesizer::SpeechSynthesizer() : thread_([this] { Run(); }) {}
+
+SpeechSynthesizer::~SpeechSynthesizer()
+{
+    {
+        std::lock_guard lock(queueMutex_);
+        quitting_ = true;
+        for (const auto& job : queue_)
+            job->Cancel();
+    }
+    queueCondition_.notify_all();
+    thread_.join();
+    std::lock_guard lock(engineMutex_);
+    if (info_.loaded)
+        espeak_Terminate();
+}
+
+void SpeechSynthesizer::LoadLocked()
+{
+    if (attempted_)
+        return;
+    attempted_ = true;
+    info_.version = QString::fromUtf8(espeak_Info(nullptr));
+    // Without DONT_EXIT, espeak-ng ends the whole program when its data is missing.
+    sampleRate_ = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kSynthesisChunkMs, nullptr, espeakINITIALIZE_DONT_EXIT);
+    if (sampleRate_ <= 0) {
+        info_.problem = QStringLiteral("espeak-ng could not load its data");
+        return;
+    }
+    info_.loaded = true;
+    espeak_SetSynthCallback(&OnSynthesised);
+    for (const espeak_VOICE** voice = espeak_ListVoices(nullptr); voice && *voice; ++voice) {
+        // `languages` is a list of (priority byte, name, NUL), ended by a zero byte.
+        for (const char* entry = (*voice)->languages; entry && *entry; entry += std::strlen(entry + 1) + 2)
+            info_.languages << QString::fromUtf8(entry + 1);
+    }
+    voiceChosen_ = espeak_SetVoiceByName(kChineseVoice) == EE_OK;
+    if (!voiceChosen_)
+        info_.problem = QStringLiteral("espeak-ng has no Mandarin voice \"%1\"").arg(QLatin1String(kChineseVoice));
+}
+
+SpeechEngineInfo SpeechSynthesizer::Describe()
+{
+    std::lock_guard lock(engineMutex_);
+    LoadLocked();
+    return info_;
+}
+
+bool SpeechSynthesizer::ReadyForChinese(QString* problem)
+{
+    std::lock_guard lock(engineMutex_);
+    LoadLocked();
+    if (problem)
+        *problem = info_.problem;
+    return voiceChosen_;
+}
+
+int SpeechSynthesizer::SampleRate()
+{
+    std::lock_guard lock(engineMutex_);
+    LoadLocked();
+    return sampleRate_;
+}
+
+std::shared_ptr<SpeechJob> SpeechSynthesizer::Start(const QString& text, std::function<void()> onSound)
+{
+    auto job = std::make_shared<SpeechJob>(text.toStdString(), std::move(onSound));
+    {
+        std::lock_guard lock(queueMutex_);
+        queue_.push_back(job);
+    }
+    queueCondition_.notify_one();
+    return job;
+}
+
+void SpeechSynthesizer::Run()
+{
+    for (;;) {
+        std::shared_ptr<SpeechJob> job;
+        {
+            std::unique_lock lock(queueMutex_);
+            queueCondition_.wait(lock, [this] { return quitting_ || !queue_.empty(); });
+            if (quitting_)
+                return;
+            job = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        Synthesise(*job);
+        job->Finish(); // a cancelled or failed utterance ends too, with what it has
+    }
+}
+
+void SpeechSynthesizer::Synthesise(SpeechJob& job)
+{
+    if (job.Cancelled())
+        return;
+    std::lock_guard lock(engineMutex_);
+    LoadLocked();
+    if (!voiceChosen_)
+        return;
+    const std::string& text = job.Text();
+    espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &job);
+}
+
+} // namespace media

@@ -1,0 +1,244 @@
+// TMediaPlayer on the real audio engine (the silent output in CI), with
+// recordings generated here. What was handed to the output is captured and
+// compared with a straight decode of the same file.
+#include "SoundFixtures.h"
+#include "media/AudioEngine.h"
+#include "media/MediaPlayer.h"
+#include "platform/Errors.h"
+
+#include <QFile>
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// Everything mixed for the output while recording.
+class OutputCapture {
+public:
+    OutputCapture()
+    {
+        media::AudioEngine::Instance().SetOutputTap([this](const float* stereo, int frames) {
+            std::lock_guard lock(mutex_);
+            if (recording_)
+                samples_.insert(samples_.end(), stereo, stereo + 2 * frames);
+        });
+    }
+    ~OutputCapture() { media::AudioEngine::Instance().SetOutputTap({}); }
+
+    void Start()
+    {
+        std::lock_guard lock(mutex_);
+        samples_.clear();
+        recording_ = true;
+    }
+    // The sound captured since Start: from its first to its last non-silent sample.
+    std::vector<float> Sound()
+    {
+        std::lock_guard lock(mutex_);
+        recording_ = false;
+        const auto first = std::find_if(samples_.begin(), samples_.end(), [](float s) { return s != 0.0f; });
+        const auto last = std::find_if(samples_.rbegin(), samples_.rend(), [](float s) { return s != 0.0f; });
+        return first == samples_.end() ? std::vector<float>{} : std::vector<float>(first, last.base());
+    }
+
+private:
+    std::mutex mutex_;
+    bool recording_ = false;
+    std::vector<float> samples_;
+};
+
+// Generous: the machine may be loaded; sound runs in real time.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 20s)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(2ms);
+    }
+    return true;
+}
+
+long FrameAt(int ms, int rate) { return std::lround(ms * (rate / 1000.0)); }
+
+double MaxDifference(const std::vector<float>& played, const std::vector<float>& expected, size_t offset)
+{
+    double worst = 0;
+    for (size_t i = 0; i < played.size(); ++i)
+        worst = std::max(worst, std::abs(double(played[i]) - expected[offset + i]));
+    return worst;
+}
+
+class EngineTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        stereo = new fixtures::Recordings(3, 44100, 2);
+        mono = new fixtures::Recordings(2, 22050, 1);
+    }
+    static void TearDownTestSuite()
+    {
+        delete stereo;
+        delete mono;
+    }
+
+    static void Open(TMediaPlayer& player, const QString& path)
+    {
+        player.FileName = path;
+        player.Open();
+    }
+
+    // Plays [from, to] ms and waits until the player has stopped by itself.
+    std::vector<float> PlayClip(TMediaPlayer& player, int from, int to)
+    {
+        player.SetPosition(from);
+        player.SetEndPos(to);
+        capture_.Start();
+        player.Play();
+        EXPECT_TRUE(WaitFor([&] { return !player.IsPlaying(); }));
+        return capture_.Sound();
+    }
+
+    static fixtures::Recordings* stereo;
+    static fixtures::Recordings* mono;
+    OutputCapture capture_;
+};
+fixtures::Recordings* EngineTest::stereo = nullptr;
+fixtures::Recordings* EngineTest::mono = nullptr;
+
+} // namespace
+
+TEST_F(EngineTest, ClipStartsOnTheSampleASeekLandsOnAndEndsOnItsEndSample)
+{
+    for (const QString& path : {stereo->wav, stereo->mp3}) {
+        const auto straight = fixtures::DecodeWhole(path);
+        TMediaPlayer player;
+        Open(player, path);
+        const auto sound = PlayClip(player, 1234, 1634);
+        const long from = FrameAt(1234, 44100);
+        ASSERT_EQ(static_cast<long>(sound.size()), 2 * (FrameAt(1634, 44100) - from)) << path.toStdString();
+        EXPECT_LE(MaxDifference(sound, straight.samples, 2 * from), 1e-6) << path.toStdString();
+        EXPECT_EQ(player.Position(), 1634);
+    }
+}
+
+TEST_F(EngineTest, HalfRateMonoRecordingPlaysEachSourceSampleOnBothSides)
+{
+    const auto straight = fixtures::DecodeWhole(mono->mp3);
+    TMediaPlayer player;
+    Open(player, mono->mp3);
+    const auto sound = PlayClip(player, 500, 900);
+    const long from = FrameAt(500, 22050);
+    const long frames = FrameAt(900, 22050) - from;
+    ASSERT_EQ(static_cast<long>(sound.size()), 2 * 2 * frames);
+    for (long i = 0; i < frames; ++i) {
+        ASSERT_NEAR(sound[4 * i], straight.samples[from + i], 1e-6) << i;
+        ASSERT_NEAR(sound[4 * i + 1], straight.samples[from + i], 1e-6) << i;
+    }
+}
+
+TEST_F(EngineTest, PositionRunsForwardOnlyWhilePlayingAndStaysWhereItStopped)
+{
+    TMediaPlayer player;
+    Open(player, stereo->wav);
+    player.SetEndPos(1500);
+    player.Play();
+    int last = 0;
+    int distinct = 0;
+    while (player.IsPlaying()) {
+        const int position = player.Position();
+        ASSERT_GE(position, last);
+        distinct += position != last;
+        last = position;
+        std::this_thread::sleep_for(1ms);
+    }
+    EXPECT_GT(distinct, 20) << "the position moves with the sound";
+    EXPECT_EQ(player.Position(), 1500);
+
+    player.Play();
+    ASSERT_TRUE(WaitFor([&] { return player.Position() >= 1800; }));
+    player.Stop();
+    const int stoppedAt = player.Position();
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(player.Position(), stoppedAt);
+}
+
+TEST_F(EngineTest, AutoRewindReplaysARecordingThatPlayedToItsEnd)
+{
+    const auto straight = fixtures::DecodeWhole(stereo->mp3);
+    TMediaPlayer player;
+    Open(player, stereo->mp3);
+    const int length = player.Length();
+    EXPECT_EQ(length, 3000);
+
+    player.SetPosition(length - 150);
+    player.Play();
+    ASSERT_TRUE(WaitFor([&] { return !player.IsPlaying(); }));
+    EXPECT_EQ(player.Position(), length);
+
+    capture_.Start();
+    player.Play();
+    ASSERT_TRUE(WaitFor([&] { return player.Position() >= 100; }));
+    player.Stop();
+    const auto sound = capture_.Sound();
+    ASSERT_GT(sound.size(), 2000u);
+    EXPECT_LE(MaxDifference(sound, straight.samples, 0), 1e-6) << "plays again from the start";
+
+    player.AutoRewind = false;
+    player.SetPosition(length);
+    player.Play();
+    ASSERT_TRUE(WaitFor([&] { return !player.IsPlaying(); }));
+    EXPECT_EQ(player.Position(), length);
+}
+
+TEST_F(EngineTest, PlayersTakeTurnsAndPlayTogetherOnTheOneOutput)
+{
+    TMediaPlayer sentences;
+    TMediaPlayer words;
+    Open(sentences, stereo->wav);
+    EXPECT_EQ(PlayClip(sentences, 100, 300).size(), 2u * (FrameAt(300, 44100) - FrameAt(100, 44100)));
+    sentences.Close();
+    Open(words, stereo->mp3);
+    EXPECT_EQ(PlayClip(words, 2000, 2100).size(), 2u * (FrameAt(2100, 44100) - FrameAt(2000, 44100)));
+
+    Open(sentences, stereo->wav);
+    sentences.SetPosition(0);
+    sentences.SetEndPos(400);
+    words.SetPosition(1000);
+    words.SetEndPos(1300);
+    sentences.Play();
+    words.Play();
+    ASSERT_TRUE(WaitFor([&] { return !sentences.IsPlaying() && !words.IsPlaying(); }));
+    EXPECT_EQ(sentences.Position(), 400);
+    EXPECT_EQ(words.Position(), 1300);
+}
+
+TEST_F(EngineTest, TruncatedRecordingIsRefusedOnOpenAndThePlayerStaysClosed)
+{
+    QFile whole(stereo->wav);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QString cut = stereo->Path(QStringLiteral("cut.wav"));
+    QFile file(cut);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(whole.readAll().left(50'000));
+    file.close();
+
+    TMediaPlayer player;
+    Open(player, stereo->wav);
+    player.FileName = cut;
+    try {
+        player.Open();
+        FAIL() << "a truncated recording opened";
+    } catch (const EMCIDeviceError& error) {
+        EXPECT_TRUE(error.Message().contains(cut)) << error.what();
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("truncated"))) << error.what();
+    }
+    EXPECT_FALSE(player.IsOpen());
+    EXPECT_THROW(player.Play(), EMCIDeviceError);
+}

@@ -1,0 +1,186 @@
+// The bookmaker as the build and a course author run it.
+
+#include "BookBytes.h"
+#include "sentence/SentenceBook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace booktest;
+
+struct Finished {
+    int exitCode = -1;
+    bool crashed = true;
+    QString out;
+    QString err;
+};
+
+Finished Bookmaker(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TINGDU_BOOKMAKER), arguments);
+    Finished run;
+    if (!process.waitForFinished(120000))
+        return run;
+    run.crashed = process.exitStatus() != QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+class BookmakerTest : public ::testing::Test {
+protected:
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+    QString WriteBook(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = Path(QStringLiteral("EnglishBook/") + name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QString WriteSource(const QString& name, const QString& text) const
+    {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        return Path(name);
+    }
+    QTemporaryDir folder_;
+};
+
+TEST_F(BookmakerTest, DumpPrintsTheGridsWithEveryControlCharacterEscaped)
+{
+    sentence::SentenceBookWriter writer("a\tb\\c");
+    writer.AddSentence({"tab\there", QString::fromUtf8("第一行\n第二行"), 100, 900,
+                        QString::fromUtf8("back\\slash\r\x01\x1f end"), "m", 3});
+    writer.AddLesson({QString::fromUtf8("问候"), 1, 1, "lesson01.wav"});
+    const QString book = WriteBook("escape.jz", writer.ToBytes());
+
+    const Finished run = Bookmaker({"dump", book});
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString::fromUtf8(
+                           "FSoundFolder\ta\\tb\\\\c\n"
+                           "[ClassStringGrid]\n"
+                           "编号\t标题\t开始句\t结束句\t音频名\n"
+                           "1\t问候\t1\t1\tlesson01.wav\n"
+                           "[SenStringGrid]\n"
+                           "编号\t英语\t中文\t开始点\t结束点\t注解\t记忆\t备注编号\n"
+                           "1\ttab\\there\t第一行\\n第二行\t100\t900\tback\\\\slash\\r\\x01\\x1f end\tm\t3\n"));
+}
+
+TEST_F(BookmakerTest, DumpAndCheckRefuseDamagedBooksWithoutCrashing)
+{
+    const QString cut = WriteBook("cut.jz", NumberedBook(3, 3).ToBytes().left(100 * jz::kRecordSize));
+    for (const char* command : {"dump", "check"}) {
+        const Finished run = Bookmaker({command, cut});
+        ASSERT_FALSE(run.crashed) << command;
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8("书本文件已损坏"))) << command << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << command;
+    }
+    EXPECT_EQ(Bookmaker({"check", Path("EnglishBook/none.jz")}).exitCode, 1);
+}
+
+TEST_F(BookmakerTest, RandomBytesNeverCrashTheMaker)
+{
+    QRandomGenerator random(77);
+    QByteArray bytes(230 * jz::kRecordSize, Qt::Uninitialized);
+    for (char& byte : bytes)
+        byte = char(random.bounded(256));
+    PutLessonCount(bytes, 20);
+    const QString book = WriteBook("random.jz", bytes);
+    const Finished dump = Bookmaker({"dump", book});
+    ASSERT_FALSE(dump.crashed);
+    EXPECT_EQ(dump.exitCode, 0);
+    EXPECT_EQ(dump.out.count('\n'), 1 + 1 + 21 + 1 + 31);
+    const Finished check = Bookmaker({"check", book});
+    ASSERT_FALSE(check.crashed);
+    EXPECT_EQ(check.exitCode, 1);   // its recordings do not exist, its ranges needed mending
+}
+
+TEST_F(BookmakerTest, CheckWantsEveryLessonRecording)
+{
+    const QString book = WriteBook("silent.jz", NumberedBook(4, 2, "silent").ToBytes());
+    const Finished run = Bookmaker({"check", book});
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.count("missing"), 2) << run.out.toStdString();
+}
+
+TEST_F(BookmakerTest, CompilesASourceIntoABookWithSpokenClips)
+{
+    const QString source = WriteSource("tiny.txt", QString::fromUtf8(
+        "# a tiny course\n"
+        "book: 小书\n"
+        "sound: tiny\n"
+        "\n"
+        "lesson: 问候\n"
+        "en: Good morning.\n"
+        "zh: 早上好。\n"
+        "note: 上午见面时说。\n"
+        "en: How are you?\n"
+        "zh: 你好吗？\n"
+        "\n"
+        "lesson: 道别\n"
+        "recording: goodbye.wav\n"
+        "en: See you tomorrow.\n"
+        "zh: 明天见。\n"));
+    const Finished compile = Bookmaker({"sentence", source, Path("out")});
+    ASSERT_FALSE(compile.crashed);
+    ASSERT_EQ(compile.exitCode, 0) << compile.err.toStdString();
+
+    const QString book = Path(QString::fromUtf8("out/EnglishBook/小书.jz"));
+    EXPECT_TRUE(QFileInfo(Path("out/Sound/tiny/lesson01.wav")).isFile());
+    EXPECT_TRUE(QFileInfo(Path("out/Sound/tiny/goodbye.wav")).isFile());
+
+    const Finished check = Bookmaker({"check", book});
+    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
+    EXPECT_EQ(check.out, QString::fromUtf8("小书.jz: 2 lessons, 3 sentences, 2 of 2 lesson recordings found\n"));
+
+    const sentence::BookLoadResult loaded = sentence::LoadSentenceBook(book);
+    ASSERT_TRUE(loaded.Ok());
+    EXPECT_EQ(loaded.book.soundFolder, "tiny");
+    EXPECT_EQ(loaded.book.lessons.RowList(2), (QStringList{"2", QString::fromUtf8("道别"), "3", "3", "goodbye.wav"}));
+    EXPECT_EQ(loaded.book.sentences.Cell(1, sentence::kAnnotationColumn), QString::fromUtf8("上午见面时说。"));
+    EXPECT_EQ(loaded.book.sentences.Cell(2, sentence::kChineseColumn), QString::fromUtf8("你好吗？"));
+    // Within a lesson the clips follow one another with a pause between
+    // them long enough for a 200 ms poll; each lasts as long as speech does.
+    const int firstEnd = loaded.book.sentences.CellNumber(1, sentence::kEndColumn);
+    const int secondStart = loaded.book.sentences.CellNumber(2, sentence::kStartColumn);
+    EXPECT_GT(loaded.book.sentences.CellNumber(1, sentence::kStartColumn), 0);
+    EXPECT_GT(firstEnd - loaded.book.sentences.CellNumber(1, sentence::kStartColumn), 300);
+    EXPECT_GE(secondStart - firstEnd, 400);
+    EXPECT_LT(loaded.book.sentences.CellNumber(3, sentence::kStartColumn), secondStart);   // a new recording
+}
+
+TEST_F(BookmakerTest, SourceFaultsNameTheirLines)
+{
+    const QString source = WriteSource("bad.txt", QString::fromUtf8(
+        "book: 坏书\n"
+        "sound: bad\n"
+        "lesson: 一\n"
+        "zh: 没有英语的中文\n"
+        "en: Caf\u00e9 au lait.\n"
+        "colour: red\n"
+        "lesson: 空课\n"));
+    const Finished run = Bookmaker({"sentence", source, Path("out")});
+    ASSERT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* where : {"bad.txt:4:", "bad.txt:5:", "bad.txt:6:", "bad.txt:7:"})
+        EXPECT_TRUE(run.err.contains(where)) << where << "\n" << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Path("out")));
+}
+
+} // namespace

@@ -1,0 +1,225 @@
+#include "CourseSource.h"
+
+#include "platform/TextEncoding.h"
+
+#include <QRegularExpression>
+
+namespace bookmaker {
+namespace {
+
+// A line "key: value"; keys are ASCII words.
+struct SourceLine {
+    QString key;
+    QString value;
+};
+
+bool SplitLine(const QString& line, SourceLine& parsed)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([a-z]+)\\s*:\\s*(.*)$"));
+    const QRegularExpressionMatch match = pattern.match(line);
+    if (!match.hasMatch())
+        return false;
+    parsed = {match.captured(1), match.captured(2).trimmed()};
+    return true;
+}
+
+// Book text is stored as GBK: a character GBK lacks would turn into '?'.
+bool FitsGbk(const QString& text)
+{
+    return platform::GbkToUnicode(platform::UnicodeToGbk(text)) == text;
+}
+
+// The learner types the English in dictation, so it must be typeable.
+bool IsTypeableAscii(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            return false;
+    }
+    return true;
+}
+
+// A name that can be used as one file or folder name.
+bool IsPlainName(const QString& name)
+{
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') && !name.contains('\\');
+}
+
+QString DefaultRecordingName(qsizetype lessonNumber)
+{
+    return QStringLiteral("lesson%1.wav").arg(lessonNumber, 2, 10, QLatin1Char('0'));
+}
+
+class Parser {
+public:
+    Parser(const QString& sourceName, CourseSource& course, QStringList& errors)
+        : sourceName_(sourceName), course_(course), errors_(errors)
+    {
+    }
+
+    void Line(int number, const QString& raw)
+    {
+        lineNumber_ = number;
+        const QString line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            return;
+        SourceLine parsed;
+        if (!SplitLine(line, parsed)) {
+            Error(QStringLiteral("expected \"key: value\", found \"%1\"").arg(line));
+            return;
+        }
+        Field(parsed.key, parsed.value);
+    }
+
+    void Finish()
+    {
+        if (course_.bookName.isEmpty())
+            Error(QStringLiteral("the source names no book (\"book: NAME\")"), 0);
+        if (course_.soundFolder.isEmpty())
+            Error(QStringLiteral("the source names no sound folder (\"sound: FOLDER\")"), 0);
+        if (course_.lessons.isEmpty())
+            Error(QStringLiteral("the source has no lesson (\"lesson: TITLE\")"), 0);
+        for (const SourceLesson& lesson : course_.lessons) {
+            if (lesson.sentences.isEmpty())
+                Error(QStringLiteral("lesson \"%1\" has no sentences").arg(lesson.title), lesson.line);
+        }
+        for (const SourceLesson& lesson : course_.lessons) {
+            for (const SourceSentence& sentence : lesson.sentences) {
+                if (sentence.chinese.isEmpty())
+                    Error(QStringLiteral("sentence \"%1\" has no Chinese (\"zh:\")").arg(sentence.english), sentence.line);
+            }
+        }
+    }
+
+private:
+    void Field(const QString& key, const QString& value)
+    {
+        if (key == "book")
+            Header(course_.bookName, value, true);
+        else if (key == "sound")
+            Header(course_.soundFolder, value, true);
+        else if (key == "voice")
+            Header(course_.voice, value, false);
+        else if (key == "speed")
+            Speed(value);
+        else if (key == "lesson")
+            Lesson(value);
+        else if (key == "recording")
+            Recording(value);
+        else if (key == "en")
+            English(value);
+        else if (key == "zh")
+            SentenceText(value, &SourceSentence::chinese, QStringLiteral("zh"));
+        else if (key == "note")
+            SentenceText(value, &SourceSentence::note, QStringLiteral("note"));
+        else
+            Error(QStringLiteral("unknown key \"%1\"").arg(key));
+    }
+
+    void Header(QString& field, const QString& value, bool isName)
+    {
+        if (!course_.lessons.isEmpty())
+            Error(QStringLiteral("book settings belong before the first lesson"));
+        else if (isName && !IsPlainName(value))
+            Error(QStringLiteral("\"%1\" cannot be a file or folder name").arg(value));
+        else if (!FitsGbk(value))
+            Error(QStringLiteral("\"%1\" holds characters GBK cannot store").arg(value));
+        else
+            field = value;
+    }
+
+    void Speed(const QString& value)
+    {
+        bool ok = false;
+        const int speed = value.toInt(&ok);
+        if (!ok || speed < 80 || speed > 450)
+            Error(QStringLiteral("speed must be 80 to 450 words per minute"));
+        else
+            course_.wordsPerMinute = speed;
+    }
+
+    void Lesson(const QString& title)
+    {
+        if (title.isEmpty() || !FitsGbk(title)) {
+            Error(QStringLiteral("a lesson needs a title GBK can store"));
+            return;
+        }
+        SourceLesson lesson;
+        lesson.title = title;
+        lesson.recording = DefaultRecordingName(course_.lessons.size() + 1);
+        lesson.line = lineNumber_;
+        course_.lessons.append(lesson);
+    }
+
+    void Recording(const QString& name)
+    {
+        if (course_.lessons.isEmpty() || !course_.lessons.last().sentences.isEmpty())
+            Error(QStringLiteral("\"recording:\" belongs right after its \"lesson:\" line"));
+        else if (!IsPlainName(name) || !FitsGbk(name))
+            Error(QStringLiteral("\"%1\" cannot be a recording's file name").arg(name));
+        else
+            course_.lessons.last().recording = name;
+    }
+
+    void English(const QString& text)
+    {
+        if (course_.lessons.isEmpty()) {
+            Error(QStringLiteral("a sentence before the first lesson"));
+            return;
+        }
+        if (text.isEmpty() || !IsTypeableAscii(text)) {
+            Error(QStringLiteral("English text must be plain typeable ASCII (the learner types it in dictation)"));
+            return;
+        }
+        SourceSentence sentence;
+        sentence.english = text;
+        sentence.line = lineNumber_;
+        course_.lessons.last().sentences.append(sentence);
+    }
+
+    void SentenceText(const QString& text, QString SourceSentence::*field, const QString& key)
+    {
+        if (course_.lessons.isEmpty() || course_.lessons.last().sentences.isEmpty()) {
+            Error(QStringLiteral("\"%1:\" belongs after its sentence's \"en:\" line").arg(key));
+            return;
+        }
+        SourceSentence& sentence = course_.lessons.last().sentences.last();
+        if (!(sentence.*field).isEmpty())
+            Error(QStringLiteral("a second \"%1:\" line for one sentence").arg(key));
+        else if (text.isEmpty() || !FitsGbk(text))
+            Error(QStringLiteral("\"%1:\" needs text GBK can store").arg(key));
+        else
+            sentence.*field = text;
+    }
+
+    void Error(const QString& message, int line = -1)
+    {
+        const int where = line < 0 ? lineNumber_ : line;
+        errors_.append(where > 0 ? QStringLiteral("%1:%2: %3").arg(sourceName_).arg(where).arg(message)
+                                 : QStringLiteral("%1: %2").arg(sourceName_, message));
+    }
+
+    const QString& sourceName_;
+    CourseSource& course_;
+    QStringList& errors_;
+    int lineNumber_ = 0;
+};
+
+} // namespace
+
+bool ParseCourseSource(const QString& text, const QString& sourceName, CourseSource& course, QStringList& errors)
+{
+    course = CourseSource{};
+    errors.clear();
+    Parser parser(sourceName, course, errors);
+    QString content = text;
+    if (content.startsWith(QChar(0xFEFF)))
+        content.remove(0, 1);
+    const QStringList lines = content.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        parser.Line(int(i + 1), lines[i]);
+    parser.Finish();
+    return errors.isEmpty();
+}
+
+} // namespace bookmaker

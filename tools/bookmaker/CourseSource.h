@@ -1,0 +1,37 @@
+#pragma once
+// The plain-text source of a sentence book (format in README.md beside this
+// file): a book name, a sound folder and lessons of sentences.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace bookmaker {
+
+struct SourceSentence {
+    QString english;
+    QString chinese;
+    QString note;
+    int line = 0;   // where it starts in the source, for messages
+};
+
+struct SourceLesson {
+    QString title;
+    QString recording;   // file name inside the sound folder
+    QList<SourceSentence> sentences;
+    int line = 0;
+};
+
+struct CourseSource {
+    QString bookName;      // the book file is bookName + ".jz"
+    QString soundFolder;   // sub-folder of Sound/
+    QString voice = QStringLiteral("en-us");
+    int wordsPerMinute = 140;
+    QList<SourceLesson> lessons;
+};
+
+// Parses `text`; on failure returns false with one message per fault, each
+// naming its line ("daily.txt:12: ...").
+bool ParseCourseSource(const QString& text, const QString& sourceName, CourseSource& course, QStringList& errors);
+
+} // namespace bookmaker

@@ -1,0 +1,77 @@
+#include "LessonRecording.h"
+
+#include <QFile>
+
+#include <sndfile.h>
+
+namespace bookmaker {
+namespace {
+
+// Silence before the first sentence, and after each one. The pause must be
+// longer than the 200 ms at which the players poll for a clip's end, so that
+// a clip stopped late never lets the next sentence be heard.
+constexpr int kLeadInMs = 300;
+constexpr int kPauseMs = 800;
+
+} // namespace
+
+LessonRecording::LessonRecording(int sampleRate) : sampleRate_(sampleRate)
+{
+    AddSilence(kLeadInMs);
+}
+
+void LessonRecording::AddSilence(int milliseconds)
+{
+    samples_.resize(samples_.size() + size_t(qint64(sampleRate_) * milliseconds / 1000), 0);
+}
+
+Clip LessonRecording::AddSentence(const std::vector<short>& samples)
+{
+    const qint64 first = SampleCount();
+    samples_.insert(samples_.end(), samples.begin(), samples.end());
+    const qint64 end = SampleCount();
+    AddSilence(kPauseMs);
+    return {int(first * 1000 / sampleRate_), int((end * 1000 + sampleRate_ - 1) / sampleRate_)};
+}
+
+bool LessonRecording::Write(const QString& path, QString& error) const
+{
+    const QString partial = path + QStringLiteral(".part");
+    SF_INFO format{};
+    format.samplerate = sampleRate_;
+    format.channels = 1;
+    format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(QFile::encodeName(partial).constData(), SFM_WRITE, &format);
+    if (file == nullptr) {
+        error = QStringLiteral("cannot write %1: %2").arg(partial, QString::fromUtf8(sf_strerror(nullptr)));
+        return false;
+    }
+    const sf_count_t written = sf_write_short(file, samples_.data(), sf_count_t(samples_.size()));
+    const bool closed = sf_close(file) == 0;
+    if (written != sf_count_t(samples_.size()) || !closed) {
+        QFile::remove(partial);
+        error = QStringLiteral("cannot write %1").arg(partial);
+        return false;
+    }
+    QFile::remove(path);
+    if (!QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        error = QStringLiteral("cannot move %1 into place").arg(path);
+        return false;
+    }
+    return true;
+}
+
+qint64 RecordingLengthMs(const QString& path)
+{
+    SF_INFO format{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &format);
+    if (file == nullptr)
+        return -1;
+    sf_close(file);
+    if (format.samplerate <= 0)
+        return -1;
+    return qint64(format.frames) * 1000 / format.samplerate;
+}
+
+} // namespace bookmaker

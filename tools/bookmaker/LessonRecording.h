@@ -1,0 +1,40 @@
+#pragma once
+// A lesson's recording: its sentences one after another with silence between
+// them, and where each sentence lies in it.
+
+#include <QString>
+
+#include <vector>
+
+namespace bookmaker {
+
+struct Clip {
+    int startMs = 0;
+    int endMs = 0;
+};
+
+class LessonRecording {
+public:
+    explicit LessonRecording(int sampleRate);
+
+    // Appends one sentence and the pause after it; returns its clip. The
+    // clip covers every sample of the sentence: its start is rounded down and
+    // its end up to whole milliseconds.
+    Clip AddSentence(const std::vector<short>& samples);
+    // Writes a 16-bit mono WAV file, whole or not at all.
+    bool Write(const QString& path, QString& error) const;
+
+    qint64 SampleCount() const { return qint64(samples_.size()); }
+
+private:
+    void AddSilence(int milliseconds);
+
+    int sampleRate_;
+    std::vector<short> samples_;
+};
+
+// The length of a recording in milliseconds, read through libsndfile; -1 if
+// it cannot be opened.
+qint64 RecordingLengthMs(const QString& path);
+
+} // namespace bookmaker

@@ -1,0 +1,41 @@
+// bookmaker: compiles the bundled course's sentence books and inspects books.
+//
+//   bookmaker sentence SOURCE OUTDIR   compile a course source (see README.md)
+//   bookmaker dump BOOK.jz             print the tables the lesson chooser loads
+//   bookmaker check BOOK.jz            tell whether a book and its recordings are usable
+
+#include "BookCommands.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+int Usage()
+{
+    std::fputs("usage: bookmaker sentence SOURCE OUTDIR\n"
+               "       bookmaker dump BOOK.jz\n"
+               "       bookmaker check BOOK.jz\n",
+               stderr);
+    return 2;
+}
+
+QString Argument(const char* argument)
+{
+    return QString::fromLocal8Bit(argument);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && std::strcmp(argv[1], "sentence") == 0)
+        return bookmaker::CompileSentenceBook(Argument(argv[2]), Argument(argv[3]));
+    if (argc == 3 && std::strcmp(argv[1], "dump") == 0)
+        return bookmaker::DumpBook(Argument(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], "check") == 0)
+        return bookmaker::CheckBook(Argument(argv[2]));
+    return Usage();
+}
