@@ -17,12 +17,12 @@ namespace {
 
 // A button with no picture at rest over its painted face, and its hidden twin
 // holding the highlighted face.
-TkivImage1* MakeMenuButton(QWidget* form, const bjzMainLayout::MenuButton& spec, TImage*& twin)
+TkivImage1* MakeMenuButton(QWidget* form, const bjzMainLayout::MenuButton& layout, TImage*& twin)
 {
-    twin = new TImage(form, spec.place);
-    twin->SetPicture(SkinPicture(spec.twinPicture));
+    twin = new TImage(form, layout.place);
+    twin->SetPicture(SkinPicture(layout.twinPicture));
     twin->SetVisible(false);
-    auto* button = new TkivImage1(form, spec.place);
+    auto* button = new TkivImage1(form, layout.place);
     button->SetHandCursor();
     return button;
 }

@@ -31,11 +31,11 @@ TImage* HiddenPicture(QWidget* parent, const LayoutRect& place, const char* pict
 
 // A practice button: the shared face with its caption as a label over it
 // that lets the pointer through to the button.
-TkivImage1* MakePracticeButton(QWidget* parent, const ChoiceClassLayout::PracticeButton& spec)
+TkivImage1* MakePracticeButton(QWidget* parent, const ChoiceClassLayout::PracticeButton& layout)
 {
-    auto* button = new TkivImage1(parent, spec.place);
+    auto* button = new TkivImage1(parent, layout.place);
     button->SetHandCursor();
-    auto* caption = new TLabel(parent, spec.place, QString::fromUtf8(spec.caption));
+    auto* caption = new TLabel(parent, layout.place, QString::fromUtf8(layout.caption));
     caption->SetFont(QStringLiteral("楷体_GB2312"), 21, true);
     caption->SetColor(QColor(0xf4, 0xf7, 0xf8));
     caption->SetTransparent(true);
