@@ -19,9 +19,7 @@ namespace {
 // holding the highlighted face.
 TkivImage1* MakeMenuButton(QWidget* form, const bjzMainLayout::MenuButton& layout, TImage*& twin)
 {
-    twin = new TImage(form, layout.place);
-    twin->SetPicture(SkinPicture(layout.twinPicture));
-    twin->SetVisible(false);
+    twin = HiddenSkinPicture(form, layout.place, layout.twinPicture);
     auto* button = new TkivImage1(form, layout.place);
     button->SetHandCursor();
     return button;

@@ -32,6 +32,9 @@ public:
     void SetTop(int top) { move(Left(), top); }
     // Full screens cover the 800 x 600 display from its top-left corner.
     void MoveToTopLeft() { move(0, 0); }
+    // Pop-ups sit in the middle of the main screen, which covers the
+    // 800 x 600 display from its top-left corner.
+    void CentreOverMainScreen() { move((800 - width()) / 2, (600 - height()) / 2); }
     bool Visible() const { return isVisible(); }
 
     void Show();

@@ -1,4 +1,13 @@
 #include "TwinFaces.h"
+#include "Skin.h"
+
+TImage* HiddenSkinPicture(QWidget* parent, const LayoutRect& place, const char* name)
+{
+    auto* image = new TImage(parent, place);
+    image->SetPicture(SkinPicture(name));
+    image->SetVisible(false);
+    return image;
+}
 
 void BindOwnTwinFaces(TkivImage1& button, const TImage& twin, const TImage& empty)
 {

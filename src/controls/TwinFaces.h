@@ -3,6 +3,10 @@
 
 #include "Image.h"
 
+// A hidden picture control holding the painted picture `name`: a button's
+// twin, or a screen's shared face.
+TImage* HiddenSkinPicture(QWidget* parent, const LayoutRect& place, const char* name);
+
 // A button that shows its own twin's picture while the pointer is over it and
 // the screen's empty picture when it leaves.
 void BindOwnTwinFaces(TkivImage1& button, const TImage& twin, const TImage& empty);

@@ -20,15 +20,6 @@ namespace {
 
 using namespace ChoiceClassLayout;
 
-TImage* HiddenPicture(QWidget* parent, const LayoutRect& place, const char* picture)
-{
-    auto* image = new TImage(parent, place);
-    if (picture)
-        image->SetPicture(SkinPicture(picture));
-    image->SetVisible(false);
-    return image;
-}
-
 // A practice button: the shared face with its caption as a label over it
 // that lets the pointer through to the button.
 TkivImage1* MakePracticeButton(QWidget* parent, const ChoiceClassLayout::PracticeButton& layout)
@@ -84,11 +75,10 @@ TChoiceClassForm::TChoiceClassForm()
     ReadOneSenTimer->setParent(this);
     ReadOneSenTimer->SetOnTimer([this](QObject* s) { ReadOneSenTimerTimer(s); });
 
-    kivImage1 = HiddenPicture(this, ChoiceClassLayout::kivReadSen.place, RestingFace);
-    kivImage2 = HiddenPicture(this, ChoiceClassLayout::kivReadSen.place, LitFace);
-    ReturnImage2 = HiddenPicture(this, ChoiceClassLayout::ReturnToMain, ReturnLit);
-    KongImage = HiddenPicture(this, {0, 0, 0, 0}, nullptr);
-    KongImage->SetVisible(true);
+    kivImage1 = HiddenSkinPicture(this, ChoiceClassLayout::kivReadSen.place, RestingFace);
+    kivImage2 = HiddenSkinPicture(this, ChoiceClassLayout::kivReadSen.place, LitFace);
+    ReturnImage2 = HiddenSkinPicture(this, ChoiceClassLayout::ReturnToMain, ReturnLit);
+    KongImage = new TImage(this, {0, 0, 0, 0});
     kivReadSen = MakePracticeButton(this, ChoiceClassLayout::kivReadSen);
     kivTypeSen = MakePracticeButton(this, ChoiceClassLayout::kivTypeSen);
     kivLianCiImage = MakePracticeButton(this, ChoiceClassLayout::kivLianCiImage);

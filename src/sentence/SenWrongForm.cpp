@@ -21,4 +21,4 @@ TSenWrongForm::TSenWrongForm()
     connect(Button1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
 }
 
-void TSenWrongForm::FormCreate() { move((800 - width()) / 2, (600 - height()) / 2); }
+void TSenWrongForm::FormCreate() { CentreOverMainScreen(); }

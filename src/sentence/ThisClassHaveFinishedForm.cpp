@@ -3,20 +3,7 @@
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
 
-
 TThisClassHaveFinishedForm* ThisClassHaveFinishedForm = nullptr;
-
-namespace {
-
-TImage* HiddenFace(QWidget* parent, const LayoutRect& place, const char* picture)
-{
-    auto* face = new TImage(parent, place);
-    face->SetPicture(SkinPicture(picture));
-    face->SetVisible(false);
-    return face;
-}
-
-} // namespace
 
 TThisClassHaveFinishedForm::TThisClassHaveFinishedForm()
     : TForm(FormKind::Popup, ThisClassHaveFinishedLayout::Width, ThisClassHaveFinishedLayout::Height,
@@ -26,8 +13,8 @@ TThisClassHaveFinishedForm::TThisClassHaveFinishedForm()
     setStyleSheet(QStringLiteral("TThisClassHaveFinishedForm { background: #4b2a6b; }"));
     Image1 = new TImage(this, ThisClassHaveFinishedLayout::Image1);
     Image1->SetPicture(SkinPicture(Background));
-    Image2 = HiddenFace(this, ThisClassHaveFinishedLayout::AgainImage1, AgainLit);
-    Image3 = HiddenFace(this, ThisClassHaveFinishedLayout::TheOtherImage1, TheOtherLit);
+    Image2 = HiddenSkinPicture(this, ThisClassHaveFinishedLayout::AgainImage1, AgainLit);
+    Image3 = HiddenSkinPicture(this, ThisClassHaveFinishedLayout::TheOtherImage1, TheOtherLit);
     KongImage = new TImage(this, {0, 0, 0, 0});
     AgainImage1 = new TkivImage1(this, ThisClassHaveFinishedLayout::AgainImage1);
     TheOtherImage1 = new TkivImage1(this, ThisClassHaveFinishedLayout::TheOtherImage1);
@@ -41,8 +28,7 @@ TThisClassHaveFinishedForm::TThisClassHaveFinishedForm()
 
 void TThisClassHaveFinishedForm::FormCreate()
 {
-    // Centred over the main screen, which covers the 800 x 600 display.
-    move((800 - width()) / 2, (600 - height()) / 2);
+    CentreOverMainScreen();
 }
 
 void TThisClassHaveFinishedForm::AgainReadOneTimeButtonClick(QObject*)

@@ -75,18 +75,8 @@ double MaxDifference(const std::vector<float>& played, const std::vector<float>&
     return worst;
 }
 
-class EngineTest : public ::testing::Test {
+class EngineTest : public fixtures::RecordingsTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        stereo = new fixtures::Recordings(3, 44100, 2);
-        mono = new fixtures::Recordings(2, 22050, 1);
-    }
-    static void TearDownTestSuite()
-    {
-        delete stereo;
-        delete mono;
-    }
 
     static void Open(TMediaPlayer& player, const QString& path)
     {
@@ -105,12 +95,8 @@ protected:
         return capture_.Sound();
     }
 
-    static fixtures::Recordings* stereo;
-    static fixtures::Recordings* mono;
     OutputCapture capture_;
 };
-fixtures::Recordings* EngineTest::stereo = nullptr;
-fixtures::Recordings* EngineTest::mono = nullptr;
 
 } // namespace
 

@@ -49,23 +49,7 @@ QString OpenFailure(const QString& path)
     return QStringLiteral("(opened)");
 }
 
-class SoundFileTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        stereo = new fixtures::Recordings(3, 44100, 2);
-        mono = new fixtures::Recordings(2, 22050, 1);
-    }
-    static void TearDownTestSuite()
-    {
-        delete stereo;
-        delete mono;
-    }
-    static fixtures::Recordings* stereo;
-    static fixtures::Recordings* mono;
-};
-fixtures::Recordings* SoundFileTest::stereo = nullptr;
-fixtures::Recordings* SoundFileTest::mono = nullptr;
+class SoundFileTest : public fixtures::RecordingsTest {};
 
 } // namespace
 

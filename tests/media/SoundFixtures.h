@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace fixtures {
@@ -33,6 +34,25 @@ struct Recordings {
     QString wav;
     QString mp3;
     QString Path(const QString& name) const { return dir.filePath(name); }
+};
+
+// A test suite sharing one stereo 44.1 kHz and one mono 22.05 kHz recording,
+// made once for the suite.
+class RecordingsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        stereo = new Recordings(3, 44100, 2);
+        mono = new Recordings(2, 22050, 1);
+    }
+    static void TearDownTestSuite()
+    {
+        delete stereo;
+        delete mono;
+        stereo = mono = nullptr;
+    }
+    static inline Recordings* stereo = nullptr;
+    static inline Recordings* mono = nullptr;
 };
 
 } // namespace fixtures
