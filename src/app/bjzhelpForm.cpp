@@ -1,4 +1,5 @@
 #include "bjzhelpForm.h"
+#include "controls/Events.h"
 #include "media/SpeechEngineCheck.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -37,12 +38,12 @@ TbjzhelpForm::TbjzhelpForm() : TForm(FormKind::Dialog, 463, 491, QStringLiteral(
     Button1 = MakeButton(this, QStringLiteral("TTS版本"), {23, 442, 120, 34});
     BitBtn4 = MakeButton(this, QStringLiteral("关闭"), {340, 442, 100, 34});
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    connect(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, Guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, Guarded([this] { BitBtn2Click(); }));
+    connect(BitBtn3, &QPushButton::clicked, this, Guarded([this] { BitBtn3Click(); }));
+    connect(BitBtn5, &QPushButton::clicked, this, Guarded([this] { BitBtn5Click(); }));
+    connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
+    connect(BitBtn4, &QPushButton::clicked, this, Guarded([this] { BitBtn4Click(); }));
 }
 
 void TbjzhelpForm::FormCreate()

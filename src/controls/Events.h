@@ -2,6 +2,8 @@
 // Event slots of the controls. A slot is empty by default; an empty slot is
 // simply not called. `Sender` is the control that raised the event.
 
+#include "platform/Errors.h"
+
 #include <QObject>
 #include <functional>
 
@@ -13,10 +15,21 @@ using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TSh
 // `Key` is the key's virtual key code (see Keys.h); a handler may clear it.
 using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shift)>;
 
-// Calls `slot` with the remaining arguments when it is set.
+// Calls `slot` with the remaining arguments when it is set. This is the one
+// path by which Qt reaches our handlers (events, timer ticks, signals): an
+// exception never unwinds through Qt's frames, it goes to the application's
+// error handler and the program goes on.
 template <class Slot, class... Args>
-void Raise(const Slot& slot, Args&&... args)
+void Raise(const Slot& slot, Args&&... args) noexcept
 {
     if (slot)
-        slot(std::forward<Args>(args)...);
+        platform::CallGuarded([&] { slot(std::forward<Args>(args)...); });
+}
+
+// A handler for a Qt signal connection that calls `handler` on the guarded
+// path: connect(button, &QPushButton::clicked, this, Guarded([this] { ... })).
+template <class Handler>
+auto Guarded(Handler handler)
+{
+    return [handler = std::move(handler)](auto&&...) noexcept { platform::CallGuarded(handler); };
 }

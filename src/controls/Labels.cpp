@@ -49,7 +49,7 @@ void TkivLabel::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     canvas_ = &painter;
-    OnPaint(this);
+    Raise(OnPaint, this);
     canvas_ = nullptr;
 }
 

@@ -38,6 +38,6 @@ void TTimer::Tick()
     // The handler may disable this timer or change it; a copy keeps the
     // running handler alive if it replaces itself.
     const TNotifyEvent handler = onTimer_;
-    if (enabled_ && handler)
-        handler(this);
+    if (enabled_)
+        Raise(handler, this);
 }

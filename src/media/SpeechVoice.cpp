@@ -59,7 +59,7 @@ private:
                 if (!*alive)
                     return;
                 *alive = false; // one end of stream per utterance
-                onEnd(bytes);
+                platform::CallGuarded([&] { onEnd(bytes); });
             },
             Qt::QueuedConnection);
     }

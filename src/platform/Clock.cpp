@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "Errors.h"
 #include "SeamSlot.h"
 
 #include <QElapsedTimer>
@@ -21,7 +22,7 @@ public:
         if (!timer) {
             timer = std::make_unique<QTimer>();
             timer->setTimerType(Qt::PreciseTimer);
-            QObject::connect(timer.get(), &QTimer::timeout, [client] { client->Tick(); });
+            QObject::connect(timer.get(), &QTimer::timeout, [client] { CallGuarded([client] { client->Tick(); }); });
         }
         timer->start(intervalMs);
     }

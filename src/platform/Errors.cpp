@@ -2,6 +2,7 @@
 #include "MessageBoxes.h"
 
 #include <cstdio>
+#include <stdexcept>
 
 namespace platform {
 
@@ -12,5 +13,11 @@ void ReportException(const std::exception& error)
     std::fprintf(stderr, "tingdu: %s\n", text.toLocal8Bit().constData());
     messageBoxes().Show(text, ApplicationTitle(), MessageButtons::Ok);
 }
+
+} // namespace platform
+
+namespace platform {
+
+void ReportUnknownException() { ReportException(std::runtime_error("未知错误")); }
 
 } // namespace platform

@@ -36,5 +36,21 @@ namespace platform {
 // message box. Called by the application object for exceptions escaping
 // event handlers, and by test clocks for exceptions escaping timer ticks.
 void ReportException(const std::exception& error);
+// The same for an exception that is no std::exception.
+void ReportUnknownException();
+
+// Runs `work`, handing any exception it throws to ReportException instead of
+// letting it unwind into the caller (Qt's event, timer and signal code).
+template <class Work>
+void CallGuarded(Work&& work) noexcept
+{
+    try {
+        work();
+    } catch (const std::exception& error) {
+        ReportException(error);
+    } catch (...) {
+        ReportUnknownException();
+    }
+}
 
 } // namespace platform

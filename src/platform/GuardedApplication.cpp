@@ -12,7 +12,7 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         platform::ReportException(error);
     } catch (...) {
-        platform::ReportException(std::runtime_error("未知错误"));
+        platform::ReportUnknownException();
     }
     return false;
 }

@@ -1,4 +1,5 @@
 #include "SenWrongForm.h"
+#include "controls/Events.h"
 #include "SentencePopupsLayout.h"
 #include "controls/Skin.h"
 
@@ -18,7 +19,7 @@ TSenWrongForm::TSenWrongForm()
     font.setBold(true);
     Button1->setFont(font);
     Button1->setCursor(Qt::PointingHandCursor);
-    connect(Button1, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
+    connect(Button1, &QPushButton::clicked, this, Guarded([this] { SetModalResult(mrOk); }));
 }
 
 void TSenWrongForm::FormCreate() { CentreOverMainScreen(); }
