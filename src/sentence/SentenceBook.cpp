@@ -130,7 +130,9 @@ void AppendPlainText(StringTable& table, const char* record, qsizetype offset, q
 bool WidenExchangedAscii(const unsigned char* bytes, qsizetype length, char16_t* out)
 {
     const qsizetype pairs = length >= 4 ? (length - 4) / 2 : 0;
-    const qsizetype exchangedEnd = 2 + 2 * pairs;   // the exchange covers [2, exchangedEnd)
+    // The exchange covers [2, exchangedEnd); a text of fewer than two bytes has
+    // no exchanged part at all, and nothing may be written past its end.
+    const qsizetype exchangedEnd = std::min<qsizetype>(length, 2 + 2 * pairs);
     unsigned high = 0;
     qsizetype i = 0;
     for (; i < std::min<qsizetype>(2, length); ++i) {
