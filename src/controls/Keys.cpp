@@ -31,3 +31,11 @@ int VirtualKeyOf(const QKeyEvent& event)
     default: return 0;
     }
 }
+
+void RaiseKeyUp(const TKeyEvent& slot, QObject* sender, const QKeyEvent& event)
+{
+    if (event.isAutoRepeat())
+        return;
+    int key = VirtualKeyOf(event);
+    Raise(slot, sender, key, event.modifiers());
+}

@@ -1,6 +1,8 @@
 #pragma once
 // Virtual key codes, the numbers the screens' key handlers compare with.
 
+#include "Events.h"
+
 class QKeyEvent;
 
 namespace vk {
@@ -27,3 +29,8 @@ inline constexpr int F1 = 112;
 // The virtual key code of a key event: letters as their upper-case code,
 // digits as their code, F1..F12 from 112; 0 for keys without one.
 int VirtualKeyOf(const QKeyEvent& event);
+
+// Raises a control's key-up for a key the learner really let go of. A held
+// key repeats its press, and on most window systems its release too: those
+// releases are the repeat's, not the learner's, and raise nothing.
+void RaiseKeyUp(const TKeyEvent& slot, QObject* sender, const QKeyEvent& event);

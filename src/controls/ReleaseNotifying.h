@@ -28,7 +28,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override
     {
         Base::keyReleaseEvent(event);
-        int key = VirtualKeyOf(*event);
-        Raise(OnKeyUp, this, key, event->modifiers());
+        RaiseKeyUp(OnKeyUp, this, *event);
     }
 };

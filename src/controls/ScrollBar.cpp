@@ -31,6 +31,5 @@ void TkivScrollBar::mouseReleaseEvent(QMouseEvent* event)
 void TkivScrollBar::keyReleaseEvent(QKeyEvent* event)
 {
     QScrollBar::keyReleaseEvent(event);
-    int key = VirtualKeyOf(*event);
-    Raise(OnKeyUp, this, key, event->modifiers());
+    RaiseKeyUp(OnKeyUp, this, *event);
 }

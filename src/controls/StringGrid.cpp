@@ -1,6 +1,10 @@
 #include "StringGrid.h"
 
+#include "Keys.h"
+
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
 
 void StringGridModel::SetTable(StringTable table)
 {
@@ -67,6 +71,7 @@ TStringGrid::TStringGrid(QWidget* parent, const LayoutRect& place, int columns) 
     verticalHeader()->setDefaultSectionSize(24);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
+    setTabKeyNavigation(false);
 }
 
 void TStringGrid::SetRowCount(int rows)
@@ -104,4 +109,46 @@ void TStringGrid::SetColWidths(std::initializer_list<int> widths)
     int column = 0;
     for (int width : widths)
         setColumnWidth(column++, width);
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event)
+{
+    const int key = VirtualKeyOf(*event);
+    if (key >= vk::Prior && key <= vk::Down) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    // Any other key is the screen's: it reaches the form, and the grid keeps
+    // its row.
+    event->ignore();
+}
+
+QModelIndex TStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    const int column = std::max(current.column(), 0);
+    switch (action) {
+    case MoveHome: return model_.index(0, column);
+    case MoveEnd: return model_.index(model_.rowCount() - 1, column);
+    case MoveLeft:
+    case MoveRight:
+    case MoveNext:
+    case MovePrevious: return current;
+    default: return QTableView::moveCursor(action, modifiers);
+    }
+}
+
+QItemSelectionModel::SelectionFlags TStringGrid::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    // The current row always stays highlighted: Ctrl+click does not clear it.
+    const QItemSelectionModel::SelectionFlags command = QTableView::selectionCommand(index, event);
+    if (command & QItemSelectionModel::Deselect)
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    return command;
+}
+
+void TStringGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    horizontalScrollBar()->setRange(0, 0);
 }

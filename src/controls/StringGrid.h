@@ -54,6 +54,19 @@ public:
     void SetRow(int row);
     void SetColWidths(std::initializer_list<int> widths);
 
+protected:
+    // The selection moves only by the mouse and by the keys that move a row
+    // (Page Up, Page Down, End, Home and the arrows), each of which the screen
+    // hears about on release; Tab moves the keyboard focus away.
+    void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+    void keyboardSearch(const QString&) override {}
+    // The columns beyond the grid's width carry data no learner should see:
+    // the grid never scrolls sideways.
+    void updateGeometries() override;
+
 private:
     StringGridModel model_;
 };

@@ -6,10 +6,14 @@
 #include "controls/Forms.h"
 #include "controls/Image.h"
 #include "controls/Jpeg.h"
+#include "controls/ListBox.h"
+#include "controls/Timer.h"
+#include "platform/GuardedApplication.h"
 #include "controls/ScrollBar.h"
 #include "controls/Skin.h"
 #include "platform/Errors.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -95,10 +99,57 @@ TEST(ErrorHandler, AnExceptionEscapingAnEventHandlerIsShownAndTheProgramGoesOn)
     };
     form.Show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const int escapedBefore = GuardedApplication::EscapedExceptions();
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(messages.Texts(), (QStringList{"No MCI device open", "No MCI device open"}));
+    // Caught where the handler was called, not after unwinding Qt's event code.
+    EXPECT_EQ(GuardedApplication::EscapedExceptions(), escapedBefore);
+    platform::InstallMessageBoxes(nullptr);
+}
+
+// Timer ticks and signal connections reach our handlers through Qt code of
+// their own; an exception thrown there is caught before it enters that code.
+TEST(ErrorHandler, TimerTicksAndSignalConnectionsHandTheirExceptionsToTheErrorHandler)
+{
+    MessageLog messages;
+    platform::InstallMessageBoxes(&messages);
+    platform::InstallClock(nullptr); // the real clock, on the event loop
+    const int escapedBefore = GuardedApplication::EscapedExceptions();
+
+    TTimer timer(5, false);
+    int ticks = 0;
+    timer.SetOnTimer([&](QObject*) {
+        if (++ticks == 2)
+            timer.SetEnabled(false);
+        throw EMCIDeviceError("tick");
+    });
+    timer.SetEnabled(true);
+    QTest::qWaitFor([&] { return ticks == 2; }, 2000);
+    EXPECT_EQ(ticks, 2);
+
+    TForm form(FormKind::FullScreen, 800, 600, "signals");
+    auto* button = new QPushButton("help", &form);
+    int laterSlots = 0;
+    QObject::connect(button, &QPushButton::clicked, &form, Guarded([] { throw EMCIDeviceError("clicked"); }));
+    // A slot connected after the throwing one still runs: the exception did
+    // not cut the signal's delivery short.
+    QObject::connect(button, &QPushButton::clicked, &form, [&] { ++laterSlots; });
+    auto* list = new TListBox(&form, {100, 0, 100, 100});
+    list->AddItem("one");
+    list->AddItem("two");
+    list->SetItemIndex(0);
+    list->OnClick = [](QObject*) { throw EMCIDeviceError("selected"); };
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(button, Qt::LeftButton);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down); // the selection signal raises OnClick
+
+    EXPECT_EQ(laterSlots, 1);
+    EXPECT_EQ(messages.Texts(), (QStringList{"tick", "tick", "clicked", "selected"}));
+    EXPECT_EQ(GuardedApplication::EscapedExceptions(), escapedBefore);
     platform::InstallMessageBoxes(nullptr);
 }
 
