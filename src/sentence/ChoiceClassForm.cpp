@@ -160,15 +160,13 @@ void TChoiceClassForm::LoadSentenceBook(const QString& fileName)
     const QString path = sentence::FindSentenceBookFile(BookFolder(), fileName.chopped(3));
     if (path.isEmpty()) {
         platform::ShowMessage(QStringLiteral("文件不存在"));
+        ReopenShownLesson();
         return;
     }
     sentence::BookLoadResult loaded = sentence::LoadSentenceBook(path);
     if (!loaded.Ok()) {
-        // A damaged book is refused whole: the book shown before stays, with
-        // its lesson's recording opened again.
         platform::ShowMessage(loaded.message + QLatin1Char('\n') + loaded.detail);
-        if (ClassStringGrid->RowCount() > 1)
-            OpenLessonSound();
+        ReopenShownLesson();
         return;
     }
     FSoundFolder = loaded.book.soundFolder;
@@ -176,6 +174,14 @@ void TChoiceClassForm::LoadSentenceBook(const QString& fileName)
     SenStringGrid->SetTable(std::move(loaded.book.sentences));
     OpenLessonSound();
     LoadLessonSentences();
+}
+
+// A book that cannot be loaded leaves the book shown before, and its lesson
+// keeps sounding: the recording the load closed is opened again.
+void TChoiceClassForm::ReopenShownLesson()
+{
+    if (ClassStringGrid->RowCount() > 1)
+        OpenLessonSound();
 }
 
 void TChoiceClassForm::OpenLessonSound()
@@ -229,7 +235,10 @@ void TChoiceClassForm::PlaySentenceClip()
     const int row = OneClassStringGrid->Row();
     FClipStart = OneClassStringGrid->CellNumber(sentence::kStartColumn, row);
     FClipEnd = OneClassStringGrid->CellNumber(sentence::kEndColumn, row);
+    // The device is told where the clip ends, so no sound of the next sentence
+    // is heard before the caller's poll timer stops the player.
     bjzPlayer->SetPosition(FClipStart);
+    bjzPlayer->SetEndPos(FClipEnd);
     bjzPlayer->Play();
 }
 

@@ -81,6 +81,7 @@ private:
     void ShowSentence();
     // Stops a clip started from this screen.
     void StopClip();
+    void ReopenShownLesson();
     QString BookFolder() const;
 
     std::unique_ptr<TMediaPlayer> player_;

@@ -76,6 +76,28 @@ TEST_F(MainMenuTest, ScreensHaveTheirKindAndSize)
     EXPECT_EQ(bdcClassFinishForm->windowTitle(), QStringLiteral("这课已经结束"));
 }
 
+// The hot areas lie exactly over the painted faces, and the version label
+// reads as it always has, at its place: literal values, not the layout table
+// the screen itself is built from.
+TEST_F(MainMenuTest, TheMenuButtonsAndTheVersionLabelLieWhereTheMenuPicturePutsThem)
+{
+    CreateScreenSet();
+    EXPECT_EQ(bjzMainForm->kivBjzImage1->geometry(), QRect(86, 123, 144, 49));
+    EXPECT_EQ(bjzMainForm->kivBdcImage1->geometry(), QRect(87, 179, 142, 48));
+    EXPECT_EQ(bjzMainForm->kivWebImage1->geometry(), QRect(87, 236, 143, 49));
+    EXPECT_EQ(bjzMainForm->kivIHelpmage1->geometry(), QRect(87, 353, 142, 48));
+    EXPECT_EQ(bjzMainForm->kivExitImage1->geometry(), QRect(87, 412, 142, 48));
+    for (TkivImage1* button : {bjzMainForm->kivBjzImage1, bjzMainForm->kivBdcImage1, bjzMainForm->kivWebImage1,
+                               bjzMainForm->kivIHelpmage1, bjzMainForm->kivExitImage1}) {
+        EXPECT_TRUE(button->Visible());
+        EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+    }
+    EXPECT_EQ(bjzMainForm->Label1->Caption(), QStringLiteral("Version 7.2"));
+    EXPECT_EQ(bjzMainForm->Label1->geometry(), QRect(656, 16, 137, 24));
+    EXPECT_EQ(bjzMainForm->Label1->font().pixelSize(), 21);
+    EXPECT_EQ(bjzMainForm->windowTitle(), QStringLiteral("bjzMainForm"));
+}
+
 TEST_F(MainMenuTest, AWideDisplayIsSwitchedAtStartAndRestoredOnceAfterEveryOtherScreenIsGone)
 {
     display.size = {1024, 768};

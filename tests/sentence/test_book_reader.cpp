@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +51,67 @@ TEST(BookReader, FillsTheTablesAsTheGridsHoldThem)
                                                  "", "", "0"}));
     EXPECT_EQ(loaded.book.LessonCount(), 1);
     EXPECT_EQ(loaded.book.SentenceCount(), 2);
+}
+
+// A book put together byte by byte at the format's own offsets, without our
+// writer: what the reader finds there is what any book maker put there.
+TEST(BookReader, ReadsABookMadeByHandAtTheFormatsOffsets)
+{
+    constexpr int kRecord = 784;
+    QByteArray book(kRecord * 202, '\0');
+    auto put = [&](int record, int offset, const QByteArray& bytes) {
+        std::memcpy(book.data() + record * kRecord + offset, bytes.constData(), size_t(bytes.size()));
+    };
+    auto text = [](const QByteArray& stored) { return char(stored.size()) + stored; };
+    auto int32 = [](qint32 value) {
+        QByteArray bytes(4, '\0');
+        qToLittleEndian<qint32>(value, bytes.data());
+        return bytes;
+    };
+
+    put(4, 0, text("snd/x"));                     // sound folder, stored plain
+    put(4, 512, QByteArray("\x01\x00\xff\xff", 4)); // lesson count 1; bytes 514-515 ignored
+    put(10, 0, text("Lessno 1"));                 // title "Lesson 1": pairs (3,4) and (5,6) exchanged
+    put(10, 512, int32(1));
+    put(10, 516, int32(2));
+    put(10, 520, text("l1m.p3"));                 // recording "l1.mp3", encoded too
+    // Sentence 1 at record 200: English "abcdefgh" stored as "abdcfegh";
+    // Chinese 早上好 in GBK (D4E7 C9CF BAC3) with the pair exchange.
+    put(200, 0, text("abdcfegh"));
+    put(200, 256, text("\xd4\xe7\xcf\xc9\xba\xc3"));
+    put(200, 512, int32(1250));
+    put(200, 516, int32(-7));
+    put(200, 520, text("noet"));                  // 4 bytes: shown as stored
+    put(200, 776, text("ab"));                    // memory mark, never decoded
+    put(200, 780, int32(70000));
+    // Sentence 2: a one-byte English text and an empty Chinese one.
+    put(201, 0, text("I"));
+    put(201, 516, int32(2000));
+
+    const BookLoadResult loaded = ParseSentenceBook(book);
+    ASSERT_TRUE(loaded.Ok()) << loaded.detail.toStdString();
+    EXPECT_EQ(loaded.book.soundFolder, "snd/x");
+    EXPECT_EQ(loaded.book.lessons.RowList(1), (QStringList{"1", "Lesson 1", "1", "2", "l1.mp3"}));
+    EXPECT_EQ(loaded.book.sentences.RowList(1),
+              (QStringList{"1", "abcdefgh", QString::fromUtf8("早上好"), "1250", "-7", "noet", "ab", "70000"}));
+    EXPECT_EQ(loaded.book.sentences.RowList(2), (QStringList{"2", "I", "", "0", "2000", "", "", "0"}));
+}
+
+// Texts of zero and one byte next to texts that fill the table's storage
+// exactly: nothing is written past a cell (the sanitizer build checks the
+// bytes; here every cell must still read back as stored).
+TEST(BookReader, EmptyAndOneByteTextsBesideLongOnes)
+{
+    sentence::SentenceBookWriter writer("snd");
+    for (int k = 1; k <= 10; ++k)
+        writer.AddSentence({QString(200, QChar('a' + k)), k % 2 ? QString() : QString("x"), k, k + 1});
+    writer.AddLesson({"L", 1, 10, "l.mp3"});
+    const BookLoadResult loaded = ParseSentenceBook(writer.ToBytes());
+    ASSERT_TRUE(loaded.Ok());
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_EQ(loaded.book.sentences.Cell(k, sentence::kEnglishColumn), QString(200, QChar('a' + k)));
+        EXPECT_EQ(loaded.book.sentences.Cell(k, sentence::kChineseColumn), k % 2 ? QString() : QString("x"));
+    }
 }
 
 TEST(BookReader, LessonCountDecidesWhichLessonRecordsAreRead)

@@ -7,7 +7,9 @@
 #include "sentence/ChoiceClassForm.h"
 #include "sentence/TiaoForm.h"
 
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -38,6 +40,29 @@ protected:
     }
 
     QString Shown() const { return ChoiceClassForm->SentenceEdit->Text(); }
+
+    static void Key(QWidget* widget, Qt::Key key, bool autoRepeat = false, QEvent::Type type = QEvent::None)
+    {
+        for (QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            if (type != QEvent::None && t != type)
+                continue;
+            QKeyEvent event(t, key, Qt::NoModifier, QString(), autoRepeat);
+            QApplication::sendEvent(widget, &event);
+        }
+    }
+
+    static void WheelSideways(TStringGrid* grid)
+    {
+        const QPointF at = grid->viewport()->rect().center();
+        QWheelEvent wheel(at, grid->viewport()->mapToGlobal(at), QPoint(), QPoint(-240, 0), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &wheel);
+    }
+
+    QStringList Reopened(const QString& folder, int from, int to) const
+    {
+        return {"stop", "close " + Recording(folder, from), "open " + Recording(folder, to)};
+    }
 };
 
 TEST_F(LessonChooserTest, TheFirstBookIsLoadedWithItsLessonsAndFirstLessonShown)
@@ -65,7 +90,7 @@ TEST_F(LessonChooserTest, AClickedSentenceIsShownAndPlayedUntilTheFirstTickAtOrP
     auto* c = ChoiceClassForm;
     ClickRow(c->OneClassStringGrid, 2); // clip 1100..1900
     EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.2--第1课第2句"));
-    EXPECT_EQ(media.Commands(), (QStringList{"seek 1100", "play 1100-600000"}));
+    EXPECT_EQ(media.Commands(), (QStringList{"seek 1100", "play 1100-1900"}));
     EXPECT_TRUE(c->ReadOneSenTimer->Enabled());
     clock.Advance(600); // position 1700: still short of 1900
     EXPECT_TRUE(c->bjzPlayer->IsPlaying());
@@ -102,6 +127,90 @@ TEST_F(LessonChooserTest, KeysMoveThroughSentencesWithoutSoundAndLessonKeysReope
     media.ClearCommands();
     ClickRow(c->ClassStringGrid, 2);
     EXPECT_EQ(media.Commands(), (QStringList{"stop", "close " + Recording("everyday", 2), "open " + Recording("everyday", 2)}));
+}
+
+// Home and End go to the first and the last row, Left and Right keep the row;
+// no key, wheel or scroll ever shows the columns beyond the grid's width.
+TEST_F(LessonChooserTest, GridKeysMoveByRowsOnlyAndTheGridsNeverScrollSideways)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    TStringGrid* sentences = c->OneClassStringGrid;
+    sentences->setFocus();
+    QTest::keyClick(sentences, Qt::Key_End);
+    EXPECT_EQ(sentences->Row(), 4);
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.4--第1课第4句"));
+    QTest::keyClick(sentences, Qt::Key_Right);
+    QTest::keyClick(sentences, Qt::Key_Right);
+    EXPECT_EQ(sentences->Row(), 4);
+    QTest::keyClick(sentences, Qt::Key_Home);
+    EXPECT_EQ(sentences->Row(), 1);
+    QTest::keyClick(sentences, Qt::Key_Left);
+    EXPECT_EQ(sentences->Row(), 1);
+    EXPECT_TRUE(media.Commands().isEmpty());
+
+    TStringGrid* lessons = c->ClassStringGrid;
+    lessons->setFocus();
+    QTest::keyClick(lessons, Qt::Key_End);
+    EXPECT_EQ(lessons->Row(), 3);
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 3.1--第3课第1句"));
+    EXPECT_EQ(media.Commands(), Reopened("everyday", 1, 3));
+    media.ClearCommands();
+    // Left and Right keep the lesson, whose recording is opened again.
+    QTest::keyClick(lessons, Qt::Key_Right);
+    EXPECT_EQ(lessons->Row(), 3);
+    EXPECT_EQ(media.Commands(), Reopened("everyday", 3, 3));
+    QTest::keyClick(lessons, Qt::Key_Home);
+    EXPECT_EQ(lessons->Row(), 1);
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.1--第1课第1句"));
+
+    for (TStringGrid* grid : {lessons, sentences}) {
+        grid->scrollTo(grid->model()->index(0, grid->ColCount() - 1));
+        WheelSideways(grid);
+        grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum() + 500);
+        EXPECT_EQ(grid->horizontalScrollBar()->value(), 0);
+        EXPECT_EQ(grid->columnViewportPosition(0), 0);
+    }
+}
+
+// Only the mouse and the row keys move a grid's selection, each with its
+// handler: what is highlighted is always what is loaded.
+TEST_F(LessonChooserTest, TabAndOtherKeysLeaveTheGridsRowAlone)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    for (TStringGrid* grid : {c->ClassStringGrid, c->OneClassStringGrid}) {
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_3); // would find the row numbered 3
+        QTest::keyClick(grid, Qt::Key_S); // would find the row starting with S
+        EXPECT_EQ(grid->Row(), 1);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        EXPECT_EQ(grid->Row(), 1);
+        EXPECT_FALSE(grid->hasFocus());
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(grid->Row(), 1);
+    }
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.1--第1课第1句"));
+    EXPECT_TRUE(media.Commands().isEmpty());
+}
+
+// A held key repeats its press; the lesson is chosen once, when it is let go.
+TEST_F(LessonChooserTest, AHeldKeyRaisesOneKeyReleaseWhenItIsLetGo)
+{
+    CreateScreenSet();
+    Enter();
+    TStringGrid* lessons = ChoiceClassForm->ClassStringGrid;
+    lessons->setFocus();
+    Key(lessons, Qt::Key_Down, false, QEvent::KeyPress);
+    for (int repeat = 0; repeat < 5; ++repeat)
+        Key(lessons, Qt::Key_Down, /*autoRepeat=*/true);
+    EXPECT_TRUE(media.Commands().isEmpty());
+    Key(lessons, Qt::Key_Down, false, QEvent::KeyRelease);
+    EXPECT_EQ(lessons->Row(), 3);
+    EXPECT_EQ(media.Commands(), Reopened("everyday", 1, 3));
 }
 
 TEST_F(LessonChooserTest, OnlyAMouseReleaseOnTheBookListLoadsABook)
@@ -181,7 +290,7 @@ TEST_F(LessonChooserTest, ADamagedBookIsRefusedWholeAndThePreviousBookStaysUsabl
     EXPECT_EQ(c->bjzPlayer->FileName, Recording("everyday", 3));
     EXPECT_TRUE(c->bjzPlayer->IsOpen());
     ClickRow(c->OneClassStringGrid, 1);
-    EXPECT_EQ(media.Commands().mid(media.Commands().size() - 2), (QStringList{"seek 100", "play 100-600000"}));
+    EXPECT_EQ(media.Commands().mid(media.Commands().size() - 2), (QStringList{"seek 100", "play 100-900"}));
 }
 
 TEST_F(LessonChooserTest, ABookFileGoneSinceListingSaysSoAndKeepsTheTables)
@@ -192,6 +301,12 @@ TEST_F(LessonChooserTest, ABookFileGoneSinceListingSaysSoAndKeepsTheTables)
     ClickBook(ChoiceClassForm->BookListBox, 1);
     EXPECT_EQ(messages.Texts(), QStringList{QStringLiteral("文件不存在")});
     EXPECT_EQ(ChoiceClassForm->ClassStringGrid->RowCount(), 4);
+    // The lesson still shown keeps sounding.
+    media.ClearCommands();
+    ClickRow(ChoiceClassForm->OneClassStringGrid, 2);
+    EXPECT_EQ(ChoiceClassForm->FSoundReady, 1);
+    EXPECT_EQ(media.Commands(), (QStringList{"seek 1100", "play 1100-1900"}));
+    EXPECT_EQ(messages.Texts().size(), 1);
 }
 
 TEST_F(LessonChooserTest, WithoutAnyBookTheProgramSaysSoAndEndsAfterCreatingEveryScreen)
