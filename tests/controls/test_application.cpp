@@ -126,8 +126,7 @@ TEST(ErrorHandler, TimerTicksAndSignalConnectionsHandTheirExceptionsToTheErrorHa
         throw EMCIDeviceError("tick");
     });
     timer.SetEnabled(true);
-    QTest::qWaitFor([&] { return ticks == 2; }, 2000);
-    EXPECT_EQ(ticks, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 2; }, 2000));
 
     TForm form(FormKind::FullScreen, 800, 600, "signals");
     auto* button = new QPushButton("help", &form);
