@@ -89,5 +89,5 @@ QString SpeechVersionMessage(const QString& version)
     const QString shown = version.isEmpty() ? QStringLiteral("0.0") : version;
     return shown + QStringLiteral("版,如果显示的是0.0版本，说明你未安装TTS,请安装，否则中文无法发音,"
                                   "并请你确认已装有普通话语音，在终端里输入-sudo apt install espeak-ng,"
-                                  "安装后即带有普通话语音cmn");
+                                  "安装后即带有普通话语音cmn-latn-pinyin");
 }

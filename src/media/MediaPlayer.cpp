@@ -19,10 +19,10 @@ void TMediaPlayer::Open()
     Close();
     try {
         if (FileName.isEmpty())
-            throw media::MediaOpenError(QStringLiteral("no file name was given"));
+            throw media::MediaOpenError(QStringLiteral("没有给出文件名"));
         device_ = media::mediaDevices().Open(FileName);
     } catch (const media::MediaOpenError& error) {
-        const QString text = QStringLiteral("Cannot open the recording \"%1\": %2.").arg(FileName, error.Reason());
+        const QString text = QStringLiteral("无法打开录音文件“%1”：%2。").arg(FileName, error.Reason());
         Fail(OpenFailed, text);
         throw EMCIDeviceError(text);
     }
@@ -49,7 +49,7 @@ void TMediaPlayer::SetPosition(int ms)
 {
     RequireOpen();
     if (!InRecording(ms))
-        return Fail(OutOfRange, QStringLiteral("The position %1 ms lies outside the recording (0 to %2 ms).")
+        return Fail(OutOfRange, QStringLiteral("位置 %1 毫秒不在录音之内（0 至 %2 毫秒）。")
                                     .arg(ms)
                                     .arg(device_->LengthMs()));
     device_->Seek(ms);
@@ -94,7 +94,7 @@ void TMediaPlayer::Play()
     // An end point a little past the end (rounding in a book) plays to the end.
     const int to = toMark ? std::min(endPos_, length) : length;
     if (!InRecording(from) || to < from)
-        return Fail(OutOfRange, QStringLiteral("The play range %1 to %2 ms does not lie within the recording (0 to %3 ms).")
+        return Fail(OutOfRange, QStringLiteral("播放范围 %1 至 %2 毫秒不在录音之内（0 至 %3 毫秒）。")
                                     .arg(from)
                                     .arg(toMark ? endPos_ : length)
                                     .arg(length));
@@ -130,3 +130,10 @@ void TMediaPlayer::Fail(ErrorCode code, const QString& message) const
 }
 
 bool TMediaPlayer::InRecording(int ms) const { return ms >= 0 && ms <= device_->LengthMs(); }
+
+void PlayClip(TMediaPlayer& player, int startMs, int endMs)
+{
+    player.SetPosition(startMs);
+    player.SetEndPos(endMs);
+    player.Play();
+}

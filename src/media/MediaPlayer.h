@@ -70,3 +70,6 @@ private:
     mutable int error_ = NoError;
     mutable QString errorMessage_;
 };
+
+// Plays one clip: seeks to its start, hands its end to the device, plays.
+void PlayClip(TMediaPlayer& player, int startMs, int endMs);

@@ -23,13 +23,6 @@ void InitLibraryOnce()
     std::call_once(once, [] { mpg123_init(); });
 }
 
-QString LibraryText(mpg123_handle* handle, int code)
-{
-    if (code == MPG123_ERR && handle)
-        return QString::fromUtf8(mpg123_strerror(handle));
-    return QString::fromUtf8(mpg123_plain_strerror(code));
-}
-
 } // namespace
 
 Mpg123Source::Mpg123Source(const QString& path) : path_(path)
@@ -38,12 +31,12 @@ Mpg123Source::Mpg123Source(const QString& path) : path_(path)
     int code = MPG123_OK;
     handle_ = mpg123_new(nullptr, &code);
     if (!handle_)
-        throw SoundFileError(QStringLiteral("the mp3 decoder could not start (%1)").arg(LibraryText(nullptr, code)));
+        throw SoundFileError(QStringLiteral("mp3 解码器无法启动"));
     try {
         Configure();
         code = mpg123_open(handle_, QFile::encodeName(path).constData());
         if (code != MPG123_OK)
-            throw SoundFileError(QStringLiteral("the file could not be read as mp3 (%1)").arg(LibraryText(handle_, code)));
+            throw SoundFileError(QStringLiteral("无法作为 mp3 文件读取"));
         ReadFormat();
         IndexFrames();
     } catch (...) {
@@ -74,11 +67,12 @@ void Mpg123Source::ReadFormat()
     int encoding = 0;
     const int code = mpg123_getformat(handle_, &rate, &channels, &encoding);
     if (code != MPG123_OK)
-        throw SoundFileError(QStringLiteral("no MPEG audio was found in it (%1)").arg(LibraryText(handle_, code)));
+        throw SoundFileError(QStringLiteral("文件里找不到 MPEG 音频"));
     // Fix the output format so that a damaged frame further on cannot switch it.
     mpg123_format_none(handle_);
     mpg123_format(handle_, rate, channels, MPG123_ENC_FLOAT_32);
     format_ = {static_cast<int>(rate), channels};
+    RequirePlayableFormat(format_);
 }
 
 void Mpg123Source::IndexFrames()
@@ -86,8 +80,9 @@ void Mpg123Source::IndexFrames()
     // A LAME tag (known encoder delay) comes with an Info header that states
     // the frame count; before the scan mpg123 reports that count, after it the
     // count really present. Files without the tag cannot be checked this way.
-    // One frame of slack keeps writers that count the header frame itself
-    // from being taken for cut files; a cut file lacks far more.
+    // One frame short is what writers that count the header frame itself
+    // give; it means a cut file only when part of the missing frame is
+    // still there.
     long encoderDelay = -1;
     double unused = 0;
     mpg123_getstate(handle_, MPG123_ENC_DELAY, &encoderDelay, &unused);
@@ -95,19 +90,43 @@ void Mpg123Source::IndexFrames()
 
     const int code = mpg123_scan(handle_);
     if (code != MPG123_OK)
-        throw SoundFileError(QStringLiteral("its frames could not be indexed (%1)").arg(LibraryText(handle_, code)));
+        throw SoundFileError(QStringLiteral("无法为它的 MPEG 帧建立索引"));
     const off_t presentFrames = mpg123_framelength(handle_);
-    if (encoderDelay >= 0 && announcedFrames > 0 && presentFrames + 1 < announcedFrames)
-        throw SoundFileError(QStringLiteral("it is truncated: its header announces %1 MPEG frames, only %2 are present")
+    const bool checkable = encoderDelay >= 0 && announcedFrames > 0;
+    const bool cut = checkable && (presentFrames + 1 < announcedFrames ||
+                                   (presentFrames + 1 == announcedFrames && EndsInAPartFrame(presentFrames)));
+    if (cut)
+        throw SoundFileError(QStringLiteral("文件不完整：文件头说有 %1 个 MPEG 帧，实际只有 %2 个")
                                  .arg(announcedFrames)
                                  .arg(presentFrames));
 
     const off_t length = mpg123_length(handle_);
     if (length <= 0)
-        throw SoundFileError(QStringLiteral("it contains no sound"));
+        throw SoundFileError(QStringLiteral("文件里没有声音"));
     length_ = length;
     if (!Seek(0))
-        throw SoundFileError(QStringLiteral("it cannot be rewound (%1)").arg(LibraryText(handle_, MPG123_ERR)));
+        throw SoundFileError(QStringLiteral("无法回到文件开头"));
+}
+
+// Whether the bytes after the last whole frame begin another frame, which
+// the file then ends inside. A tag or nothing may follow the last frame.
+bool Mpg123Source::EndsInAPartFrame(off_t wholeFrames)
+{
+    off_t number = 0;
+    unsigned char* audio = nullptr;
+    size_t bytes = 0;
+    mpg123_frameinfo info{};
+    if (wholeFrames <= 0 || mpg123_seek_frame(handle_, wholeFrames - 1, SEEK_SET) < 0)
+        return false;
+    const int decoded = mpg123_decode_frame(handle_, &number, &audio, &bytes);
+    if ((decoded != MPG123_OK && decoded != MPG123_NEW_FORMAT) || mpg123_info(handle_, &info) != MPG123_OK)
+        return false;
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(mpg123_framepos(handle_) + info.framesize))
+        return false;
+    const QByteArray next = file.read(2);
+    // Every MPEG audio frame starts with eleven set bits.
+    return next.size() == 2 && quint8(next[0]) == 0xFF && (quint8(next[1]) & 0xE0) == 0xE0;
 }
 
 bool Mpg123Source::Seek(std::int64_t frame)

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <memory>
+#include <sys/types.h>
 
 struct mpg123_handle_struct;
 
@@ -26,6 +27,7 @@ private:
     void Configure();
     void ReadFormat();
     void IndexFrames();
+    bool EndsInAPartFrame(off_t wholeFrames);
 
     QString path_;
     mpg123_handle_struct* handle_ = nullptr;

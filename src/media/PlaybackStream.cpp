@@ -2,12 +2,23 @@
 
 #include <algorithm>
 #include <chrono>
+#include <stdexcept>
 
 namespace media {
 namespace {
 
 constexpr std::int64_t kChunkFrames = 2048;   // source frames per decoding step
 constexpr std::int64_t kBufferSeconds = 1;    // how far the decoder may run ahead
+
+// Every buffer below is sized from the source's format; the openers refuse
+// other formats, and this keeps any other source from sizing them at will.
+SoundFormat PlayableFormat(const SoundSource& source)
+{
+    const SoundFormat format = source.Format();
+    if (!IsPlayable(format))
+        throw std::invalid_argument("a sound source in a format the engine cannot play");
+    return format;
+}
 
 } // namespace
 
@@ -20,7 +31,7 @@ std::int64_t PlaybackStream::SteadyNowNs()
 PlaybackStream::PlaybackStream(std::unique_ptr<SoundSource> source, OutputFormat output,
                                std::function<void()> wakeDecoder, NowFn now)
     : source_(std::move(source)),
-      format_(source_->Format()),
+      format_(PlayableFormat(*source_)),
       length_(source_->LengthFrames()),
       output_(output),
       wakeDecoder_(std::move(wakeDecoder)),

@@ -30,15 +30,15 @@ std::int64_t WavDataShortfall(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw SoundFileError(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        throw SoundFileError(QStringLiteral("文件无法读取"));
     const std::int64_t fileSize = file.size();
     char header[12];
     if (file.read(header, 12) != 12 || QByteArray(header, 4) != "RIFF" || QByteArray(header + 8, 4) != "WAVE")
-        throw SoundFileError(QStringLiteral("it is not a RIFF/WAVE file"));
+        throw SoundFileError(QStringLiteral("它不是 RIFF/WAVE 格式的 wav 文件"));
     for (int chunk = 0; chunk < kMaxRiffChunks; ++chunk) {
         char chunkHeader[8];
         if (file.read(chunkHeader, 8) != 8)
-            throw SoundFileError(QStringLiteral("it is truncated: it ends before its sound data"));
+            throw SoundFileError(QStringLiteral("文件不完整：还没到声音数据就结束了"));
         const quint32 size = LittleEndian32(chunkHeader + 4);
         const std::int64_t bodyStart = file.pos();
         if (QByteArray(chunkHeader, 4) == "data") {
@@ -49,10 +49,10 @@ std::int64_t WavDataShortfall(const QString& path)
         // RIFF chunks are padded to an even length.
         const std::int64_t next = bodyStart + size + (size & 1u);
         if (next > fileSize || !file.seek(next))
-            throw SoundFileError(QStringLiteral("it is truncated: its \"%1\" chunk is cut short")
+            throw SoundFileError(QStringLiteral("文件不完整：其中的“%1”数据块被截断了")
                                      .arg(QString::fromLatin1(chunkHeader, 4)));
     }
-    throw SoundFileError(QStringLiteral("its chunk structure is damaged (no sound data found)"));
+    throw SoundFileError(QStringLiteral("文件结构已损坏，找不到声音数据"));
 }
 
 SndfileSource::SndfileSource(const QString& path)
@@ -60,18 +60,18 @@ SndfileSource::SndfileSource(const QString& path)
     SF_INFO info{};
     file_ = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (!file_)
-        throw SoundFileError(QStringLiteral("it is not a sound file this program can read (%1)")
-                                 .arg(QString::fromUtf8(sf_strerror(nullptr))));
+        throw SoundFileError(QStringLiteral("它不是本程序能读取的声音文件"));
     try {
         if (info.frames <= 0 || info.channels <= 0 || info.samplerate <= 0)
-            throw SoundFileError(QStringLiteral("it contains no sound"));
-        if (!info.seekable)
-            throw SoundFileError(QStringLiteral("it cannot be searched for a position"));
+            throw SoundFileError(QStringLiteral("文件里没有声音"));
         format_ = {info.samplerate, info.channels};
+        RequirePlayableFormat(format_);
+        if (!info.seekable)
+            throw SoundFileError(QStringLiteral("无法在文件中定位播放位置"));
         length_ = info.frames;
         if (IsWav(info.format)) {
             if (const std::int64_t missing = WavDataShortfall(path); missing > 0)
-                throw SoundFileError(QStringLiteral("it is truncated: %1 bytes of its sound data are missing").arg(missing));
+                throw SoundFileError(QStringLiteral("文件不完整：缺少 %1 字节的声音数据").arg(missing));
         }
         CheckLastFramesReadable();
     } catch (...) {
@@ -89,9 +89,9 @@ void SndfileSource::CheckLastFramesReadable()
     const bool complete = sf_seek(file_, length_ - probe, SEEK_SET) >= 0 &&
                           sf_readf_float(file_, scratch.data(), probe) == probe;
     if (!complete)
-        throw SoundFileError(QStringLiteral("it is truncated or damaged: its last frames cannot be read"));
+        throw SoundFileError(QStringLiteral("文件不完整或已损坏：最后一段声音无法读取"));
     if (sf_seek(file_, 0, SEEK_SET) < 0)
-        throw SoundFileError(QStringLiteral("it cannot be rewound"));
+        throw SoundFileError(QStringLiteral("无法回到文件开头"));
 }
 
 bool SndfileSource::Seek(std::int64_t frame) { return sf_seek(file_, frame, SEEK_SET) >= 0; }

@@ -22,23 +22,40 @@ void CheckIsReadableFile(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw SoundFileError(QStringLiteral("the file does not exist"));
+        throw SoundFileError(QStringLiteral("文件不存在"));
     if (info.isDir())
-        throw SoundFileError(QStringLiteral("it is a folder, not a file"));
+        throw SoundFileError(QStringLiteral("这是一个文件夹，不是文件"));
     if (!info.isReadable())
-        throw SoundFileError(QStringLiteral("it cannot be read (no permission)"));
+        throw SoundFileError(QStringLiteral("没有读取这个文件的权限"));
     if (info.size() == 0)
-        throw SoundFileError(QStringLiteral("the file is empty"));
+        throw SoundFileError(QStringLiteral("文件是空的"));
 }
 
 } // namespace
 
+void RequirePlayableFormat(const SoundFormat& format)
+{
+    if (!IsPlayableRate(format.sampleRate))
+        throw SoundFileError(QStringLiteral("它的采样率 %1 Hz 超出了本程序能播放的范围（%2 至 %3 Hz）")
+                                 .arg(format.sampleRate)
+                                 .arg(kMinSampleRate)
+                                 .arg(kMaxSampleRate));
+    if (!IsPlayableChannelCount(format.channels))
+        throw SoundFileError(QStringLiteral("它的声道数 %1 超出了本程序能播放的范围（1 至 %2 个声道）")
+                                 .arg(format.channels)
+                                 .arg(kMaxChannels));
+}
+
 std::unique_ptr<SoundSource> OpenSoundFile(const QString& path)
 {
     CheckIsReadableFile(path);
+    std::unique_ptr<SoundSource> source;
     if (LooksLikeMp3(path))
-        return std::make_unique<Mpg123Source>(path);
-    return std::make_unique<SndfileSource>(path);
+        source = std::make_unique<Mpg123Source>(path);
+    else
+        source = std::make_unique<SndfileSource>(path);
+    RequirePlayableFormat(source->Format());
+    return source;
 }
 
 } // namespace media

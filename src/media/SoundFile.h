@@ -1,7 +1,9 @@
 #pragma once
 // Opening recordings: mp3 through libmpg123, everything else (wav, flac, ogg)
-// through libsndfile. A file that cannot be opened, is not sound, or is cut
-// short raises SoundFileError with a reason a learner's helper can act on.
+// through libsndfile. A file that cannot be opened, is not sound, is cut
+// short or has a format the engine cannot play (sample rate outside
+// 8,000 to 192,000 Hz, more than 8 channels) raises SoundFileError with a
+// reason in Chinese that a learner's helper can act on.
 
 #include "SoundSource.h"
 
@@ -20,6 +22,10 @@ public:
 private:
     QString reason_;
 };
+
+// Raises SoundFileError when the engine cannot play `format`. Sources call it
+// as soon as they know the format, before anything is sized from it.
+void RequirePlayableFormat(const SoundFormat& format);
 
 // Opens `path` for streaming. The whole file is checked for truncation here,
 // so a source that opens can be read to its announced end.

@@ -13,6 +13,20 @@ struct SoundFormat {
     int channels = 0;
 };
 
+// The formats the engine plays. The ring, the decode buffers and the
+// resampler's filter are all sized from the rate and channel count, so a
+// header outside these bounds could make them enormous.
+constexpr int kMinSampleRate = 8'000;
+constexpr int kMaxSampleRate = 192'000;
+constexpr int kMaxChannels = 8;
+
+constexpr bool IsPlayableRate(long long rate) { return rate >= kMinSampleRate && rate <= kMaxSampleRate; }
+constexpr bool IsPlayableChannelCount(long long channels) { return channels >= 1 && channels <= kMaxChannels; }
+constexpr bool IsPlayable(const SoundFormat& format)
+{
+    return IsPlayableRate(format.sampleRate) && IsPlayableChannelCount(format.channels);
+}
+
 struct ReadResult {
     int frames = 0;     // frames written to the buffer
     bool ended = false; // no frame will ever follow (end of data, or an unreadable rest)

@@ -1,22 +1,24 @@
 #include "SpeechEngineCheck.h"
 
-#include <espeak-ng/speak_lib.h>
-
 namespace media {
 namespace {
 
-const QString kMandarin = QStringLiteral("cmn");
+// What the version button shows when nothing can speak Chinese.
+const QString kNoEngineVersion = QStringLiteral("0.0");
 
 } // namespace
 
 SpeechEngineStatus CheckSpeechEngine(const SpeechEngineInfo& engine)
 {
-    return {engine.version, engine.loaded && engine.languages.contains(kMandarin)};
+    // An installed library without its data or without the Mandarin voice
+    // cannot say a word, so it counts as no engine at all.
+    const bool speaksChinese = engine.loaded && engine.languages.contains(QLatin1String(kChineseVoice));
+    return {speaksChinese ? engine.version : kNoEngineVersion, speaksChinese};
 }
 
 SpeechEngineStatus CheckSpeechEngine() { return CheckSpeechEngine(SpeechSynthesizer::Instance().Describe()); }
 
-QString SpeechEngineVersion() { return QString::fromUtf8(espeak_Info(nullptr)); }
+QString SpeechEngineVersion() { return CheckSpeechEngine().version; }
 
 void FillSpeechReady(const SpeechEngineStatus& status, std::uint8_t& speechReady, QString& speechReadyText)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The speech-engine check of the help dialog: which engine version is
 // installed, and whether it can speak Chinese (espeak-ng with its Mandarin
-// voice "cmn"). The read-along speaks only when the check said so.
+// voice "cmn-latn-pinyin"). The read-along speaks only when the check said so.
 
 #include "SpeechSynthesizer.h"
 
@@ -11,7 +11,7 @@
 namespace media {
 
 struct SpeechEngineStatus {
-    QString version;          // the engine's version text, e.g. "1.51"
+    QString version;          // the engine's version text, e.g. "1.51"; "0.0" when it cannot speak Chinese
     bool speaksChinese = false;
 };
 
@@ -21,7 +21,8 @@ SpeechEngineStatus CheckSpeechEngine(const SpeechEngineInfo& engine);
 // Checks the installed espeak-ng.
 SpeechEngineStatus CheckSpeechEngine();
 
-// The version text of the installed engine, as the version button shows it.
+// The version text of the installed engine, as the version button shows it:
+// "0.0" unless it can speak Chinese.
 QString SpeechEngineVersion();
 
 // Fills the help dialog's two fields: 1 and "True" when the engine speaks

@@ -3,10 +3,25 @@
 #include <cstring>
 #include <espeak-ng/speak_lib.h>
 
-namespace media {
-namespace {
+// espeak-ng 1.51 opens an audio device of its own while it initialises, in
+// every output mode, although we only take its PCM: it probes PulseAudio,
+// whose client creates ~/.config/pulse, a runtime folder under /tmp or
+// XDG_RUNTIME_DIR and a link between them when no sound server runs. The
+// library asks pcaudiolib for that device through this one function; our
+// definition comes first in the program's symbol lookup and offers none,
+// which espeak-ng takes as a machine without sound. Nothing is lost: the
+// audio engine plays the PCM, espeak-ng never plays anything itself.
+extern "C" struct audio_object* create_audio_device_object(const char* /*device*/, const char* /*application*/,
+                                                           const char* /*description*/)
+{
+    return nullptr;
+}
 
-constexpr const char* kChineseVoice = "cmn";
+namespace media {
+
+const char* const kChineseVoice = "cmn-latn-pinyin";
+
+namespace {
 constexpr int kSynthesisChunkMs = 100; // sound handed over in pieces of this length
 
 int OnSynthesised(short* samples, int count, espeak_EVENT* events)
@@ -105,7 +120,7 @@ void SpeechSynthesizer::LoadLocked()
     // Without DONT_EXIT, espeak-ng ends the whole program when its data is missing.
     sampleRate_ = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kSynthesisChunkMs, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (sampleRate_ <= 0) {
-        info_.problem = QStringLiteral("espeak-ng could not load its data");
+        info_.problem = QStringLiteral("espeak-ng 无法载入它的语音数据");
         return;
     }
     info_.loaded = true;
@@ -117,7 +132,7 @@ void SpeechSynthesizer::LoadLocked()
     }
     voiceChosen_ = espeak_SetVoiceByName(kChineseVoice) == EE_OK;
     if (!voiceChosen_)
-        info_.problem = QStringLiteral("espeak-ng has no Mandarin voice \"%1\"").arg(QLatin1String(kChineseVoice));
+        info_.problem = QStringLiteral("espeak-ng 没有普通话语音“%1”").arg(QLatin1String(kChineseVoice));
 }
 
 SpeechEngineInfo SpeechSynthesizer::Describe()
@@ -141,6 +156,33 @@ int SpeechSynthesizer::SampleRate()
     std::lock_guard lock(engineMutex_);
     LoadLocked();
     return sampleRate_;
+}
+
+QString SpeechSynthesizer::Phonemes(const QString& text) { return Phonemes(text, QLatin1String(kChineseVoice)); }
+
+QString SpeechSynthesizer::Phonemes(const QString& text, const QString& voice)
+{
+    std::lock_guard lock(engineMutex_);
+    LoadLocked();
+    QString phonemes;
+    if (info_.loaded && espeak_SetVoiceByName(voice.toUtf8().constData()) == EE_OK)
+        phonemes = PhonemesLocked(text);
+    // Speech goes on with the Chinese voice whatever voice was asked for here.
+    if (voiceChosen_)
+        espeak_SetVoiceByName(kChineseVoice);
+    return phonemes;
+}
+
+QString SpeechSynthesizer::PhonemesLocked(const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    QStringList clauses;
+    // espeak-ng hands back one clause at a time and moves `next` past it.
+    for (const void* next = utf8.constData(); next;) {
+        if (const char* clause = espeak_TextToPhonemes(&next, espeakCHARS_UTF8, espeakPHONEMES_SHOW))
+            clauses << QString::fromUtf8(clause);
+    }
+    return clauses.join(QLatin1Char(' '));
 }
 
 std::shared_ptr<SpeechJob> SpeechSynthesizer::Start(const QString& text, std::function<void()> onSound)

@@ -51,6 +51,10 @@ private:
     bool finished_ = false;
 };
 
+// The voice that reads Chinese characters as Mandarin. espeak-ng's "cmn"
+// voice reads most of them as English-spelled pinyin instead.
+extern const char* const kChineseVoice;
+
 // espeak-ng as seen by the speech-engine check.
 struct SpeechEngineInfo {
     bool loaded = false;     // the library and its data loaded
@@ -70,6 +74,11 @@ public:
     // otherwise `problem` tells why.
     bool ReadyForChinese(QString* problem);
     int SampleRate();
+    // What the Chinese voice would say for `text`, in espeak-ng's phoneme
+    // notation; with `voice`, what that voice would say. Empty when espeak-ng
+    // or the voice is missing.
+    QString Phonemes(const QString& text);
+    QString Phonemes(const QString& text, const QString& voice);
 
     // Queues `text` for synthesis; `onSound` is called (on the synthesis
     // thread) whenever more sound or the end is there.
@@ -78,6 +87,7 @@ public:
 private:
     SpeechSynthesizer();
     void LoadLocked();
+    QString PhonemesLocked(const QString& text);
     void Run();
     void Synthesise(SpeechJob& job);
 

@@ -30,7 +30,7 @@ public:
         auto& synthesizer = SpeechSynthesizer::Instance();
         QString problem;
         if (!synthesizer.ReadyForChinese(&problem))
-            throw Exception(QStringLiteral("Chinese speech is not available: %1.").arg(problem));
+            throw Exception(QStringLiteral("无法朗读中文：%1。").arg(problem));
         auto& engine = AudioEngine::Instance();
         job_ = synthesizer.Start(text, [&engine] { engine.WakeDecoder(); });
         stream_ = engine.Attach(std::make_unique<SpeechSource>(job_, synthesizer.SampleRate()));

@@ -237,9 +237,7 @@ void TChoiceClassForm::PlaySentenceClip()
     FClipEnd = OneClassStringGrid->CellNumber(sentence::kEndColumn, row);
     // The device is told where the clip ends, so no sound of the next sentence
     // is heard before the caller's poll timer stops the player.
-    bjzPlayer->SetPosition(FClipStart);
-    bjzPlayer->SetEndPos(FClipEnd);
-    bjzPlayer->Play();
+    PlayClip(*bjzPlayer, FClipStart, FClipEnd);
 }
 
 void TChoiceClassForm::PlayAndWatchClip()

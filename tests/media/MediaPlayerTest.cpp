@@ -62,10 +62,11 @@ TEST_F(PlayerTest, OpenClosesTheOpenRecordingAndAFailedOpenLeavesThePlayerClosed
     player_.Open();
     player_.Open();
     const QString broken = QStringLiteral("/course/Sound/broken.mp3");
-    devices_.FailOpen(broken, QStringLiteral("it is truncated"));
+    devices_.FailOpen(broken, QStringLiteral("文件不完整"));
     player_.FileName = broken;
     const QString text = RaisedText([&] { player_.Open(); });
-    EXPECT_TRUE(text.contains(broken) && text.contains(QStringLiteral("it is truncated"))) << text.toStdString();
+    EXPECT_EQ(text, QStringLiteral("无法打开录音文件“%1”：文件不完整。").arg(broken));
+    EXPECT_EQ(player_.ErrorMessage(), text);
     EXPECT_FALSE(player_.IsOpen());
     EXPECT_EQ(player_.Error(), TMediaPlayer::OpenFailed);
     EXPECT_EQ(devices_.Commands(), QStringList({"open " + kLesson, "close " + kLesson, "open " + kLesson,
@@ -149,4 +150,18 @@ TEST_F(PlayerTest, FakeRecordingPlaysOnTheVirtualClockAndStopsAtItsEndPoint)
     player_.Stop();
     clock_.Advance(300);
     EXPECT_EQ(player_.Position(), 1800);
+}
+
+TEST_F(PlayerTest, PlayClipSeeksToTheStartAndHandsTheEndToTheDevice)
+{
+    OpenLesson();
+    PlayClip(player_, 2000, 3500);
+    EXPECT_EQ(devices_.Commands(), QStringList({"seek 2000", "play 2000-3500"}));
+    clock_.Advance(1600);
+    EXPECT_EQ(player_.Position(), 3500) << "the poll timer sees the end point";
+    EXPECT_FALSE(player_.IsPlaying());
+
+    devices_.ClearCommands();
+    player_.Play();
+    EXPECT_EQ(devices_.Commands(), QStringList({"play 3500-10000"})) << "the end mark served one play only";
 }

@@ -240,3 +240,21 @@ TEST_F(StreamTest, SourceStillBeingMadePlaysOnUntilItEnds)
     EXPECT_EQ(std::count_if(played.begin(), played.end(), [](float s) { return s != 0.0f; }), 2 * 20'000);
     EXPECT_FALSE(stream_->IsPlaying());
 }
+
+// The ring and the resampler's filter are sized from the source's format: a
+// 1 Hz source would size the ring at hundreds of megabytes, a 2 GHz one the
+// filter at gigabytes. The stream refuses such a source before sizing anything.
+TEST(StreamFormat, SourcesInFormatsTheEngineCannotPlayAreRefusedBeforeAnythingIsSized)
+{
+    const auto make = [](int rate, int channels) {
+        return std::make_unique<PlaybackStream>(
+            std::make_unique<MemorySource>(rate, channels, std::vector<float>(size_t(channels) * 64, 0.1f), true),
+            media::OutputFormat{kRate, kBuffer}, [] {});
+    };
+    EXPECT_THROW(make(1, 1), std::invalid_argument);
+    EXPECT_THROW(make(2'000'000'000, 2), std::invalid_argument);
+    EXPECT_THROW(make(7'999, 1), std::invalid_argument);
+    EXPECT_THROW(make(44'100, 9), std::invalid_argument);
+    EXPECT_NO_THROW(make(8'000, 8));
+    EXPECT_NO_THROW(make(192'000, 1));
+}

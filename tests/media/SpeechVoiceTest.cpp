@@ -1,7 +1,14 @@
 #include "media/SpeechEngineCheck.h"
+#include "media/SpeechSynthesizer.h"
 #include "media/SpeechVoice.h"
 #include "FakeVoice.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -84,22 +91,125 @@ TEST(SpeechEngineCheck, InstalledEspeakSpeaksChinese)
 {
     const auto status = media::CheckSpeechEngine();
     EXPECT_EQ(status.version, media::SpeechEngineVersion());
-    EXPECT_FALSE(status.version.isEmpty());
+    EXPECT_EQ(status.version, media::SpeechSynthesizer::Instance().Describe().version);
+    EXPECT_NE(status.version, QStringLiteral("0.0"));
     EXPECT_TRUE(status.speaksChinese);
 }
 
-TEST(SpeechEngineCheck, EngineWithoutMandarinOrWithoutDataIsNotReady)
+// Only an engine that can really speak Mandarin counts: without its data, or
+// with only the voice that reads characters as English, it shows as "0.0".
+TEST(SpeechEngineCheck, EngineWithoutAMandarinVoiceItCanUseShowsNoVersionAndIsNotReady)
 {
     std::uint8_t ready = 7;
     QString readyText;
-    media::FillSpeechReady(media::CheckSpeechEngine({true, "1.51", {}, {"en", "de", "yue"}}), ready, readyText);
-    EXPECT_EQ(ready, 0);
-    EXPECT_EQ(readyText, QStringLiteral("False"));
+    const media::SpeechEngineInfo unusable[] = {
+        {true, "1.51", {}, {"en", "de", "yue"}},
+        {true, "1.51", {}, {"en", "cmn"}},
+        {false, "1.51", "no data", {}},
+        {false, "1.51", "no data", {"cmn-latn-pinyin"}},
+    };
+    for (const auto& engine : unusable) {
+        const auto status = media::CheckSpeechEngine(engine);
+        EXPECT_EQ(status.version, QStringLiteral("0.0")) << engine.languages.join(' ').toStdString();
+        media::FillSpeechReady(status, ready, readyText);
+        EXPECT_EQ(ready, 0);
+        EXPECT_EQ(readyText, QStringLiteral("False"));
+    }
 
-    media::FillSpeechReady(media::CheckSpeechEngine({false, "1.51", "no data", {"cmn"}}), ready, readyText);
-    EXPECT_EQ(ready, 0);
-
-    media::FillSpeechReady(media::CheckSpeechEngine({true, "1.51", {}, {"en", "cmn"}}), ready, readyText);
+    const auto status = media::CheckSpeechEngine({true, "1.51", {}, {"en", "cmn", "cmn-latn-pinyin"}});
+    EXPECT_EQ(status.version, QStringLiteral("1.51"));
+    media::FillSpeechReady(status, ready, readyText);
     EXPECT_EQ(ready, 1);
     EXPECT_EQ(readyText, QStringLiteral("True"));
+}
+
+namespace {
+
+// The Chinese translations of the bundled course.
+QStringList CourseTranslations()
+{
+    QStringList translations;
+    QDirIterator sources(QStringLiteral(TINGDU_SOURCE_DIR "/data/course"), {QStringLiteral("*.txt")});
+    while (sources.hasNext()) {
+        QFile source(sources.next());
+        if (!source.open(QIODevice::ReadOnly))
+            continue;
+        for (const QString& line : QString::fromUtf8(source.readAll()).split(QLatin1Char('\n')))
+            if (line.startsWith(QStringLiteral("zh:")))
+                translations << line.mid(3).trimmed();
+    }
+    return translations;
+}
+
+// The words of a phoneme transcription read as English: those behind a
+// switch to another language, marked "(en)", and syllables without a
+// Mandarin tone number.
+QStringList EnglishReadings(const QString& phonemes)
+{
+    static const QRegularExpression tone(QStringLiteral("[1-5]"));
+    QStringList english;
+    for (const QString& word : phonemes.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (word.contains(QLatin1Char('(')) || !word.contains(tone))
+            english << word;
+    return english;
+}
+
+} // namespace
+
+TEST(ChineseVoice, ReadsEveryCourseTranslationAsMandarin)
+{
+    auto& synthesizer = media::SpeechSynthesizer::Instance();
+    const QStringList translations = CourseTranslations();
+    ASSERT_GE(translations.size(), 20);
+    for (const QString& text : translations) {
+        const QString phonemes = synthesizer.Phonemes(text);
+        ASSERT_FALSE(phonemes.isEmpty()) << text.toStdString();
+        EXPECT_TRUE(EnglishReadings(phonemes).isEmpty()) << text.toStdString() << ": " << phonemes.toStdString();
+    }
+}
+
+// The criterion above tells the voices apart: espeak-ng's "cmn" voice reads
+// these same sentences with English phonemes.
+TEST(ChineseVoice, TheVoiceThatReadsChineseAsEnglishIsCaughtByTheSameCheck)
+{
+    auto& synthesizer = media::SpeechSynthesizer::Instance();
+    int readAsEnglish = 0;
+    const QStringList translations = CourseTranslations();
+    for (const QString& text : translations)
+        readAsEnglish += !EnglishReadings(synthesizer.Phonemes(text, QStringLiteral("cmn"))).isEmpty();
+    EXPECT_GT(readAsEnglish, translations.size() / 2);
+    EXPECT_TRUE(EnglishReadings(synthesizer.Phonemes(kShort)).isEmpty()) << "the Chinese voice is chosen again";
+}
+
+// Everything below a folder, as paths relative to it.
+QStringList Contents(const QString& folder)
+{
+    QStringList found;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext())
+        found << QDir(folder).relativeFilePath(entries.next());
+    return found;
+}
+
+// The program writes nothing: starting the speech engine and speaking leave
+// no sound-server folders or links in the home, runtime or temporary folder.
+TEST(ChineseVoice, SpeakingCreatesNothingInTheHomeRuntimeOrTemporaryFolder)
+{
+    QTemporaryDir home;
+    QTemporaryDir runtime;
+    QTemporaryDir temporary;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    QProcess speaker;
+    speaker.setProcessEnvironment(environment);
+    speaker.start(QStringLiteral(SPEAK_ONCE_PROGRAM), {kShort});
+    ASSERT_TRUE(speaker.waitForFinished(60'000));
+    ASSERT_EQ(speaker.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(speaker.exitCode(), 0) << "spoken to its end";
+    for (const QTemporaryDir* folder : {&home, &runtime, &temporary})
+        EXPECT_TRUE(Contents(folder->path()).isEmpty()) << Contents(folder->path()).join(' ').toStdString();
 }

@@ -36,7 +36,7 @@ public:
     void SetLength(int ms) { defaultLength_ = ms; }
     void SetLength(const QString& fileName, int ms) { lengths_[fileName] = ms; }
     // Opening `fileName` fails with `reason` from now on.
-    void FailOpen(const QString& fileName, const QString& reason = QStringLiteral("the file could not be decoded"));
+    void FailOpen(const QString& fileName, const QString& reason = QStringLiteral("文件无法解码"));
 
     const std::vector<Command>& Log() const { return state_->log; }
     QStringList Commands() const;
