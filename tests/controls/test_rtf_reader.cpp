@@ -1,10 +1,11 @@
-// The help pages' rich text: what the learner sees once the HTML we make is
-// laid out by Qt's rich-text document, as the help dialog's box lays it out.
+// The help pages' rich text: what the learner sees once a page is written
+// into a rich-text document, as the help dialog's box shows it.
 
 #include "controls/RtfReader.h"
 #include "platform/TextEncoding.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -19,10 +20,8 @@ struct TextRun {
 };
 
 // The runs of text as the document holds them, paragraph after paragraph.
-std::vector<TextRun> RunsOf(const QString& html)
+std::vector<TextRun> RunsOf(const QTextDocument& document)
 {
-    QTextDocument document;
-    document.setHtml(html);
     std::vector<TextRun> runs;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it)
@@ -31,11 +30,33 @@ std::vector<TextRun> RunsOf(const QString& html)
     return runs;
 }
 
+std::vector<TextRun> RunsOf(const QByteArray& rtf)
+{
+    QTextDocument document;
+    ShowRichText(document, ReadRtf(rtf));
+    return RunsOf(document);
+}
+
 QString PlainText(const QByteArray& rtf)
 {
     QTextDocument document;
-    document.setHtml(RtfToHtml(rtf));
+    ShowRichText(document, ReadRtf(rtf));
     return document.toPlainText();
+}
+
+QString RunText(const RichParagraph& paragraph, size_t run)
+{
+    qsizetype start = 0;
+    for (size_t k = 0; k < run; ++k)
+        start += paragraph.runs[k].length;
+    return paragraph.text.mid(start, paragraph.runs[run].length);
+}
+
+QByteArray ReadHelpPage(const char* name)
+{
+    QFile file(QStringLiteral(TINGDU_SOURCE_DIR "/data/help/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
 }
 
 // The format of the run reading exactly `text`; fails the test if none does.
@@ -69,7 +90,7 @@ TEST(RtfReader, CharacterFormattingReachesTheDocument)
         "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue128;}"
         "\\pard plain {\\b bold} {\\i italic} {\\ul under}\\ulnone  "
         "{\\fs36 big} {\\cf1 red} {\\cf2\\b navy} \\b\\i on\\b0 off\\plain reset\\par}";
-    const std::vector<TextRun> runs = RunsOf(RtfToHtml(rtf));
+    const std::vector<TextRun> runs = RunsOf(rtf);
 
     EXPECT_TRUE(IsBold(FormatOf(runs, "bold")));
     EXPECT_FALSE(FormatOf(runs, "bold").fontItalic());
@@ -125,7 +146,7 @@ TEST(RtfReader, ParagraphsLinesAndEscapedSymbols)
     EXPECT_EQ(PlainText("{\\rtf1 a\\par\\par b}"), "a\n\nb");
     // \qc centres the paragraph.
     QTextDocument document;
-    document.setHtml(RtfToHtml("{\\rtf1\\pard\\qc centred\\par\\pard left\\par}"));
+    ShowRichText(document, ReadRtf("{\\rtf1\\pard\\qc centred\\par\\pard left\\par}"));
     const Qt::Alignment horizontal = Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter | Qt::AlignJustify;
     EXPECT_EQ(document.begin().blockFormat().alignment() & horizontal, Qt::AlignHCenter);
     EXPECT_EQ(document.begin().next().blockFormat().alignment() & horizontal, Qt::AlignLeft);
@@ -168,21 +189,217 @@ TEST(RtfReader, DamagedRtfNeverShowsControlWords)
     EXPECT_EQ(PlainText("{\\rtf1 text}}}} more"), "text more");
 }
 
-TEST(RtfReader, OurHelpPagesReadAsChineseText)
+TEST(RtfReader, OurHelpPagesShowTheirTextAndFormats)
 {
     const struct {
         const char* file;
         const char* heading;
-    } pages[] = {{"1.rtf", "主要特色"}, {"2.rtf", "学习方法"}, {"3.rtf", "主要功能"}};
+        const char* firstWords;   // the start of the first paragraph after the heading
+    } pages[] = {{"1.rtf", "主要特色", "听读英语是一套在电脑上练习英语听力"},
+                 {"2.rtf", "学习方法", "学语言最重要的是多听、多说、多写。"},
+                 {"3.rtf", "主要功能", "软件启动后进入主菜单。"}};
     for (const auto& page : pages) {
-        QFile file(QStringLiteral(TINGDU_SOURCE_DIR "/data/help/") + page.file);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.file;
-        const QString text = PlainText(file.readAll());
-        EXPECT_TRUE(text.contains(QString::fromUtf8(page.heading))) << page.file;
-        EXPECT_FALSE(text.contains('\\')) << page.file;
-        EXPECT_FALSE(text.contains(QChar(0xFFFD))) << page.file;
-        EXPECT_GT(text.size(), 200) << page.file;
+        SCOPED_TRACE(page.file);
+        const QByteArray rtf = ReadHelpPage(page.file);
+        QTextDocument document;
+        ShowRichText(document, ReadRtf(rtf));
+
+        // One line of the box for every \par of the page.
+        EXPECT_EQ(document.blockCount(), QString::fromLatin1(rtf).count(QRegularExpression("\\\\par(?![a-z])")));
+        const QString text = document.toPlainText();
+        EXPECT_FALSE(text.contains('\\'));
+        EXPECT_FALSE(text.contains(QChar(0xFFFD)));
+
+        // The heading: centred, large, bold, dark blue, with space around it.
+        const QTextBlock heading = document.begin();
+        EXPECT_EQ(heading.text(), QString::fromUtf8(page.heading));
+        EXPECT_EQ(heading.blockFormat().alignment(), Qt::AlignHCenter);
+        EXPECT_EQ(heading.blockFormat().topMargin(), 4);      // \sb60: 60 twips
+        EXPECT_EQ(heading.blockFormat().bottomMargin(), 8);   // \sa120
+        const QTextCharFormat headingFormat = heading.begin().fragment().charFormat();
+        EXPECT_TRUE(IsBold(headingFormat));
+        EXPECT_DOUBLE_EQ(headingFormat.fontPointSize(), 18.0);
+        EXPECT_EQ(headingFormat.foreground().color(), QColor(0, 64, 128));
+
+        // Body text: the page's own size (\fs21), left aligned.
+        const QTextBlock body = heading.next();
+        EXPECT_TRUE(body.text().startsWith(QString::fromUtf8(page.firstWords))) << body.text().toStdString();
+        EXPECT_EQ(body.blockFormat().alignment(), Qt::AlignLeft | Qt::AlignAbsolute);
+        EXPECT_DOUBLE_EQ(body.begin().fragment().charFormat().fontPointSize(), 10.5);
     }
+}
+
+TEST(RtfReader, OurFirstHelpPageKeepsItsBoldLeadWordsAndGreenBullets)
+{
+    const std::vector<TextRun> runs = RunsOf(ReadHelpPage("1.rtf"));
+    const QTextCharFormat lead = FormatOf(runs, QString::fromUtf8("听读英语"));
+    EXPECT_TRUE(IsBold(lead));
+    EXPECT_DOUBLE_EQ(lead.fontPointSize(), 10.5);
+    EXPECT_FALSE(lead.hasProperty(QTextFormat::ForegroundBrush));
+    const QTextCharFormat course = FormatOf(runs, QString::fromUtf8("两套课程"));
+    EXPECT_EQ(course.foreground().color(), QColor(160, 32, 32));
+    int bullets = 0;
+    for (const TextRun& run : runs) {
+        if (run.text == QString::fromUtf8("•")) {
+            ++bullets;
+            EXPECT_EQ(run.format.foreground().color(), QColor(0, 112, 64));
+            EXPECT_FALSE(IsBold(run.format));
+        }
+    }
+    EXPECT_GE(bullets, 4);
+}
+
+TEST(RtfReader, RunsThatLookAlikeAreMergedAndKeepTheirFormat)
+{
+    // Colours 1 and 2 are the same red; \b0\b in between changes nothing.
+    const QByteArray rtf =
+        "{\\rtf1{\\colortbl ;\\red200\\green0\\blue0;\\red200\\green0\\blue0;}"
+        "{\\b a}{\\b b}\\b c\\b0\\b d\\b0 e{\\cf1 f}{\\cf2 g}\\line{\\i h}\\par}";
+    const RichText page = ReadRtf(rtf);
+    ASSERT_EQ(page.paragraphs.size(), 1u);
+    const RichParagraph& paragraph = page.paragraphs[0];
+    EXPECT_EQ(paragraph.text, QString("abcdefg") + QChar::LineSeparator + "h");
+    ASSERT_EQ(paragraph.runs.size(), 5u);
+    EXPECT_EQ(RunText(paragraph, 0), "abcd");
+    EXPECT_TRUE(paragraph.runs[0].format.bold);
+    EXPECT_EQ(RunText(paragraph, 1), "e");
+    EXPECT_EQ(paragraph.runs[1].format, RichTextFormat{});
+    EXPECT_EQ(RunText(paragraph, 2), "fg");
+    EXPECT_EQ(paragraph.runs[2].format.color, QColor(200, 0, 0));
+    EXPECT_FALSE(paragraph.runs[2].format.bold);
+    EXPECT_EQ(RunText(paragraph, 3), QString(QChar::LineSeparator));   // a line break takes no format
+    EXPECT_EQ(RunText(paragraph, 4), "h");
+    EXPECT_TRUE(paragraph.runs[4].format.italic);
+
+    // In the document each merged run is one fragment with its format.
+    const std::vector<TextRun> runs = RunsOf(rtf);
+    EXPECT_TRUE(IsBold(FormatOf(runs, "abcd")));
+    EXPECT_EQ(FormatOf(runs, "fg").foreground().color(), QColor(200, 0, 0));
+}
+
+TEST(RtfReader, DamagedRtfGivesTheTextItHolds)
+{
+    // An unterminated group, a lone \'h at the end, a cut \'h before text.
+    EXPECT_EQ(PlainText("{\\rtf1 {\\b open"), "open");
+    EXPECT_EQ(PlainText("{\\rtf1 cut \\'4"), "cut ");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\'4x b}"), "ax b");
+    // \binN larger than the file, or negative, skips at most the rest.
+    EXPECT_EQ(PlainText("{\\rtf1 before\\bin2147483647 after}"), "before");
+    EXPECT_EQ(PlainText("{\\rtf1 a\\bin-5 b}"), "ab");
+    // \uN out of range shows nothing, and still skips its fallback.
+    EXPECT_EQ(PlainText("{\\rtf1 a\\u-99999?b\\u1114112?c\\u0?d}"), "abcd");
+    // A character beyond U+FFFF written as its two halves.
+    EXPECT_EQ(PlainText("{\\rtf1\\uc0 \\u-10179\\u-8704 }"), QString::fromUtf8("😀"));
+    // Characters that would split the paragraph or show as boxes are left out.
+    QTextDocument document;
+    ShowRichText(document, ReadRtf("{\\rtf1 a\\'0ab\\u8233?c\\'00d\\u10?e\\tab f}"));
+    EXPECT_EQ(document.toPlainText(), "abcde\tf");
+    EXPECT_EQ(document.blockCount(), 1);
+
+    // Nesting far deeper than any page: the text inside still shows, and the
+    // groups close again.
+    const int depth = 200000;
+    const QByteArray deep = "{\\rtf1 " + QByteArray(depth, '{') + "\\b deep" + QByteArray(depth, '}') + " plain}";
+    const std::vector<TextRun> runs = RunsOf(deep);
+    EXPECT_TRUE(IsBold(FormatOf(runs, "deep")));
+    EXPECT_FALSE(IsBold(FormatOf(runs, " plain")));
+}
+
+// ---------------------------------------------------------------------------
+// Writing a page in slices.
+
+QByteArray LongPage()
+{
+    // Many paragraphs, one of them far longer than a block, runs by turns.
+    QByteArray rtf = "{\\rtf1{\\colortbl ;\\red0\\green0\\blue200;}";
+    for (int k = 0; k < 300; ++k)
+        rtf += "\\pard\\sb30\\sa60 line " + QByteArray::number(k) + " {\\b bold}{\\cf1 blue}\\par ";
+    rtf += "\\pard\\sb150\\sa300 ";
+    for (int k = 0; k < 3000; ++k)
+        rtf += k % 2 ? "{\\i word} " : "word ";
+    return rtf + "\\par end}";
+}
+
+// Every character with the format it is shown in.
+std::vector<std::pair<QString, QTextCharFormat>> Characters(const QTextDocument& document)
+{
+    std::vector<std::pair<QString, QTextCharFormat>> characters;
+    for (const TextRun& run : RunsOf(document)) {
+        for (const QChar c : run.text)
+            characters.emplace_back(QString(c), run.format);
+    }
+    return characters;
+}
+
+TEST(RichTextWriter, APageWrittenInSlicesIsThePageWrittenAtOnce)
+{
+    const RichText page = ReadRtf(LongPage());
+    QTextDocument whole;
+    ShowRichText(whole, page);
+
+    QTextDocument sliced;
+    sliced.setPlainText("what was there before");
+    RichTextWriter writer(sliced, page);
+    EXPECT_TRUE(sliced.isEmpty());
+    int slices = 1;
+    while (!writer.WriteSome(2000))
+        ++slices;
+    EXPECT_GT(slices, 10);
+    EXPECT_EQ(sliced.toPlainText(), whole.toPlainText());
+    EXPECT_EQ(Characters(sliced), Characters(whole));
+    EXPECT_TRUE(writer.WriteSome(2000));   // nothing more to write
+}
+
+TEST(RichTextWriter, AParagraphLongerThanABlockGoesOnInNewLinesWithWordsWhole)
+{
+    const RichText page = ReadRtf(LongPage());
+    QTextDocument document;
+    ShowRichText(document, page);
+
+    // The long paragraph is every block from the one starting "word".
+    QTextBlock block = document.begin();
+    while (block.isValid() && !block.text().startsWith("word"))
+        block = block.next();
+    ASSERT_TRUE(block.isValid());
+    QString joined;
+    std::vector<QTextBlock> pieces;
+    for (; block.isValid() && block.text() != "end"; block = block.next()) {
+        pieces.push_back(block);
+        EXPECT_LE(block.length() - 1, RichTextWriter::kMaxBlockCharacters);
+        EXPECT_TRUE(block.text().endsWith(' ')) << "a word was cut";
+        joined += block.text();
+    }
+    ASSERT_GT(pieces.size(), 3u);
+    EXPECT_EQ(joined, page.paragraphs[300].text);
+    // Its space before is above the first piece, its space after below the last.
+    EXPECT_EQ(pieces.front().blockFormat().topMargin(), 10);
+    EXPECT_EQ(pieces.front().blockFormat().bottomMargin(), 0);
+    EXPECT_EQ(pieces[1].blockFormat().topMargin(), 0);
+    EXPECT_EQ(pieces.back().blockFormat().bottomMargin(), 20);
+}
+
+TEST(RichTextWriter, ABlockNeverEndsBetweenTheHalvesOfACharacter)
+{
+    // No spaces at all, and a character beyond U+FFFF at the block's end.
+    RichParagraph paragraph;
+    paragraph.text = QString(RichTextWriter::kMaxBlockCharacters - 1, QLatin1Char('x')) + QString::fromUtf8("😀") + "yz";
+    paragraph.runs.push_back({paragraph.text.size(), {}});
+    QTextDocument document;
+    ShowRichText(document, RichText{std::vector<RichParagraph>{paragraph}});
+    ASSERT_EQ(document.blockCount(), 2);
+    EXPECT_FALSE(document.begin().text().back().isHighSurrogate());
+    EXPECT_EQ(document.begin().text() + document.begin().next().text(), paragraph.text);
+}
+
+TEST(RichTextWriter, AParagraphOfVeryManyRunsGoesOnInNewLines)
+{
+    QByteArray rtf = "{\\rtf1 ";
+    for (int k = 0; k < 3 * RichTextWriter::kMaxBlockRuns; ++k)
+        rtf += k % 2 ? "\\b0 b" : "\\b a";
+    QTextDocument document;
+    ShowRichText(document, ReadRtf(rtf + "}"));
+    EXPECT_EQ(document.blockCount(), 3);
+    EXPECT_EQ(document.toPlainText().remove('\n').size(), 3 * RichTextWriter::kMaxBlockRuns);
 }
 
 } // namespace
