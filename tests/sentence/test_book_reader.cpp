@@ -102,15 +102,19 @@ TEST(BookReader, ReadsABookMadeByHandAtTheFormatsOffsets)
 // bytes; here every cell must still read back as stored).
 TEST(BookReader, EmptyAndOneByteTextsBesideLongOnes)
 {
-    sentence::SentenceBookWriter writer("snd");
-    for (int k = 1; k <= 10; ++k)
-        writer.AddSentence({QString(200, QChar('a' + k)), k % 2 ? QString() : QString("x"), k, k + 1});
-    writer.AddLesson({"L", 1, 10, "l.mp3"});
-    const BookLoadResult loaded = ParseSentenceBook(writer.ToBytes());
-    ASSERT_TRUE(loaded.Ok());
-    for (int k = 1; k <= 10; ++k) {
-        EXPECT_EQ(loaded.book.sentences.Cell(k, sentence::kEnglishColumn), QString(200, QChar('a' + k)));
-        EXPECT_EQ(loaded.book.sentences.Cell(k, sentence::kChineseColumn), k % 2 ? QString() : QString("x"));
+    // Over this range of English lengths some short text lands exactly on
+    // the end of a storage block.
+    for (int englishLength = 1; englishLength <= 255; ++englishLength) {
+        sentence::SentenceBookWriter writer("snd");
+        for (int k = 1; k <= 120; ++k)
+            writer.AddSentence({QString(englishLength, QChar('a' + k % 26)), k > 100 ? QString("x") : QString(), k, k + 1});
+        writer.AddLesson({"L", 1, 120, "l.mp3"});
+        const BookLoadResult loaded = ParseSentenceBook(writer.ToBytes());
+        ASSERT_TRUE(loaded.Ok());
+        for (int k = 1; k <= 120; ++k) {
+            ASSERT_EQ(loaded.book.sentences.Cell(k, sentence::kEnglishColumn), QString(englishLength, QChar('a' + k % 26)));
+            ASSERT_EQ(loaded.book.sentences.Cell(k, sentence::kChineseColumn), k > 100 ? QString("x") : QString());
+        }
     }
 }
 
