@@ -30,6 +30,10 @@ inline constexpr int F1 = 112;
 // digits as their code, F1..F12 from 112; 0 for keys without one.
 int VirtualKeyOf(const QKeyEvent& event);
 
+// Keys that move a grid's selection: Page Up, Page Down, End, Home and the
+// four arrows.
+constexpr bool IsGridMoveKey(int key) { return key >= vk::Prior && key <= vk::Down; }
+
 // Raises a control's key-up for a key the learner really let go of. A held
 // key repeats its press, and on most window systems its release too: those
 // releases are the repeat's, not the learner's, and raise nothing.

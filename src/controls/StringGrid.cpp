@@ -113,8 +113,7 @@ void TStringGrid::SetColWidths(std::initializer_list<int> widths)
 
 void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
-    const int key = VirtualKeyOf(*event);
-    if (key >= vk::Prior && key <= vk::Down) {
+    if (IsGridMoveKey(VirtualKeyOf(*event))) {
         QTableView::keyPressEvent(event);
         return;
     }

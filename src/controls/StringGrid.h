@@ -62,7 +62,6 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
-    void keyboardSearch(const QString&) override {}
     // The columns beyond the grid's width carry data no learner should see:
     // the grid never scrolls sideways.
     void updateGeometries() override;

@@ -49,13 +49,11 @@ void RequirePlayableFormat(const SoundFormat& format)
 std::unique_ptr<SoundSource> OpenSoundFile(const QString& path)
 {
     CheckIsReadableFile(path);
-    std::unique_ptr<SoundSource> source;
+    // Each source refuses a format the engine cannot play as soon as it
+    // reads it, before anything is sized from it.
     if (LooksLikeMp3(path))
-        source = std::make_unique<Mpg123Source>(path);
-    else
-        source = std::make_unique<SndfileSource>(path);
-    RequirePlayableFormat(source->Format());
-    return source;
+        return std::make_unique<Mpg123Source>(path);
+    return std::make_unique<SndfileSource>(path);
 }
 
 } // namespace media

@@ -14,10 +14,6 @@ void ReportException(const std::exception& error)
     messageBoxes().Show(text, ApplicationTitle(), MessageButtons::Ok);
 }
 
-} // namespace platform
-
-namespace platform {
-
 void ReportUnknownException() { ReportException(std::runtime_error("未知错误")); }
 
 } // namespace platform

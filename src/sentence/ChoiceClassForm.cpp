@@ -311,5 +311,3 @@ void TChoiceClassForm::TiaoZhanButtonClick(QObject*)
     TiaoForm->Show();
     Hide();
 }
-
-bool IsGridMoveKey(int key) { return key >= vk::Prior && key <= vk::Down; }

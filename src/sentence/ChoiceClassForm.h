@@ -88,7 +88,3 @@ private:
 };
 
 extern TChoiceClassForm* ChoiceClassForm;
-
-// Keys that move a grid's selection: Page Up, Page Down, End, Home and the
-// four arrows.
-bool IsGridMoveKey(int key);

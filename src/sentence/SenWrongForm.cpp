@@ -1,6 +1,6 @@
 #include "SenWrongForm.h"
-#include "controls/Events.h"
 #include "SentencePopupsLayout.h"
+#include "controls/Events.h"
 #include "controls/Skin.h"
 
 TSenWrongForm* SenWrongForm = nullptr;
