@@ -1,4 +1,5 @@
 #include "bjzMainForm.h"
+#include "controls/Look.h"
 #include "bjzMainLayout.h"
 #include "bjzhelpForm.h"
 #include "controls/Application.h"
@@ -35,8 +36,8 @@ TbjzMainForm::TbjzMainForm() : TForm(FormKind::FullScreen, bjzMainLayout::Width,
     kivKongImage = new TImage(this, {0, 0, 0, 0});
 
     Label1 = new TLabel(this, bjzMainLayout::Label1, QStringLiteral("Version 7.2"));
-    Label1->SetFont(QStringLiteral("Arial"), 21);
-    Label1->SetColor(QColor(0xd6, 0xe4, 0xea));
+    Label1->SetFont(look::Sans(), 21);
+    Label1->SetColor(look::TextMuted.Q());
     Label1->SetTransparent(true);
 
     kivBjzImage1 = MakeMenuButton(this, SentenceButton, kivBjzImage2);
@@ -51,11 +52,11 @@ TbjzMainForm::TbjzMainForm() : TForm(FormKind::FullScreen, bjzMainLayout::Width,
     for (auto [button, twin] : pairs)
         BindOwnTwinFaces(*button, *twin, *kivKongImage);
 
-    kivBjzImage1->OnClick = [this](QObject* s) { kivbjzButtonClick(s); };
-    kivBdcImage1->OnClick = [this](QObject* s) { kivBdcImage1Click(s); };
-    kivWebImage1->OnClick = [this](QObject* s) { MyWebButtonClick(s); };
-    kivIHelpmage1->OnClick = [this](QObject* s) { HelpButtonClick(s); };
-    kivExitImage1->OnClick = [this](QObject* s) { ExitBjzButtonClick(s); };
+    kivBjzImage1->OnClick = Bind(this, &TbjzMainForm::kivbjzButtonClick);
+    kivBdcImage1->OnClick = Bind(this, &TbjzMainForm::kivBdcImage1Click);
+    kivWebImage1->OnClick = Bind(this, &TbjzMainForm::MyWebButtonClick);
+    kivIHelpmage1->OnClick = Bind(this, &TbjzMainForm::HelpButtonClick);
+    kivExitImage1->OnClick = Bind(this, &TbjzMainForm::ExitBjzButtonClick);
 }
 
 void TbjzMainForm::FormCreate()

@@ -29,4 +29,12 @@ inline constexpr MenuButton Buttons[] = {SentenceButton, WordButton, WebButton, 
 
 inline constexpr const char* Background = "bjzMainForm/Image1";
 
+// Every picture the screen asks the skin for.
+inline constexpr const char* Faces[] = {Background,
+                                        SentenceButton.twinPicture,
+                                        WordButton.twinPicture,
+                                        WebButton.twinPicture,
+                                        HelpButton.twinPicture,
+                                        ExitButton.twinPicture};
+
 } // namespace bjzMainLayout

@@ -1,4 +1,5 @@
 #include "bjzhelpForm.h"
+#include "controls/Look.h"
 #include "controls/Events.h"
 #include "media/SpeechEngineCheck.h"
 #include "platform/MessageBoxes.h"
@@ -23,12 +24,12 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const LayoutRec
 
 TbjzhelpForm::TbjzhelpForm() : TForm(FormKind::Dialog, 463, 491, QStringLiteral("帮助"))
 {
-    setStyleSheet(QStringLiteral(
-        "TbjzhelpForm { background: #eef3f4; }"
-        "QPushButton { font-family: '楷体_GB2312'; font-size: 17px; font-weight: bold; color: #102c42;"
-        "  background: #ffffff; border: 1px solid #a9c4cc; border-radius: 6px; }"
-        "QPushButton:hover { background: #f2b33d; border-color: #e08e2b; }"
-        "QTextEdit { background: #ffffff; border: 1px solid #a9c4cc; }"));
+    setStyleSheet(look::StyleSheet(
+        "TbjzhelpForm { background: {DialogGround}; }"
+        "QPushButton { font-family: '{Kai}'; font-size: 17px; font-weight: bold; color: {Ink};"
+        "  background: #ffffff; border: 1px solid {TextSoft}; border-radius: 6px; }"
+        "QPushButton:hover { background: {Accent}; border-color: {AccentDeep}; }"
+        "QTextEdit { background: #ffffff; border: 1px solid {TextSoft}; }"));
     BitBtn1 = MakeButton(this, QStringLiteral("主要特色"), {23, 14, 99, 34});
     BitBtn2 = MakeButton(this, QStringLiteral("学习方法"), {129, 14, 99, 34});
     BitBtn3 = MakeButton(this, QStringLiteral("主要功能"), {235, 14, 99, 34});

@@ -26,6 +26,16 @@ void Raise(const Slot& slot, Args&&... args) noexcept
         platform::CallGuarded([&] { slot(std::forward<Args>(args)...); });
 }
 
+// Binds a screen's handler to a control's slot or a timer:
+//   kivReadNext->OnClick = Bind(this, &TbjzReadForm::kivReadNextClick);
+// The control raises the slot through Raise, so whatever the handler throws
+// goes to the application's error handler.
+template <class Form, class Method>
+auto Bind(Form* form, Method method)
+{
+    return [form, method](auto&&... args) { (form->*method)(std::forward<decltype(args)>(args)...); };
+}
+
 // A handler for a Qt signal connection that calls `handler` on the guarded
 // path: connect(button, &QPushButton::clicked, this, Guarded([this] { ... })).
 template <class Handler>

@@ -1,7 +1,10 @@
 #include "Forms.h"
 #include "Application.h"
 
+#include "Keys.h"
+
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QCoreApplication>
 
 namespace {
@@ -83,4 +86,10 @@ void TForm::closeEvent(QCloseEvent* event)
     // The window manager's close command is the form's own Close.
     event->ignore();
     Close();
+}
+
+void TForm::keyReleaseEvent(QKeyEvent* event)
+{
+    QWidget::keyReleaseEvent(event);
+    RaiseKeyUp(OnKeyUp, this, *event);
 }

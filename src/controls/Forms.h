@@ -4,6 +4,7 @@
 // hidden by the screens that navigate to it, and shown modally by owners of
 // pop-ups, which then read its modal result.
 
+#include "Events.h"
 #include "platform/ModalShowing.h"
 
 #include <QString>
@@ -52,6 +53,9 @@ public:
     virtual void FormCreate() {}
     virtual void FormDestroy() {}
 
+    // A key let go on the screen that none of its controls took.
+    TKeyEvent OnKeyUp;
+
     // platform::ModalDialog
     QWidget* DialogWidget() override { return this; }
     int ModalResult() const override { return modalResult_; }
@@ -60,6 +64,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     FormKind kind_;

@@ -1,4 +1,5 @@
 #include "Labels.h"
+#include "Image.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,11 +36,24 @@ void TLabel::SetTransparent(bool transparent, const QColor& background)
     }
 }
 
+void TLabel::mousePressEvent(QMouseEvent* event)
+{
+    QLabel::mousePressEvent(event);
+    pressed_ = event->button() == Qt::LeftButton;
+    const QPoint at = event->position().toPoint();
+    Raise(OnMouseDown, this, ToMouseButton(event->button()), event->modifiers(), at.x(), at.y());
+}
+
 void TLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    const QPoint at = event->position().toPoint();
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(at);
+    pressed_ = false;
+    // The click comes before the mouse-up, as with the picture controls.
+    if (click)
         Raise(OnClick, this);
+    Raise(OnMouseUp, this, ToMouseButton(event->button()), event->modifiers(), at.x(), at.y());
 }
 
 void TkivLabel::paintEvent(QPaintEvent* event)

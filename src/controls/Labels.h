@@ -29,9 +29,15 @@ public:
     void SetVisible(bool visible) { setVisible(visible); }
 
     TNotifyEvent OnClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
 };
 
 // A label that, after painting itself as a plain label, lets its owner draw

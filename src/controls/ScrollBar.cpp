@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 TkivScrollBar::TkivScrollBar(QWidget* parent, const LayoutRect& place) : QScrollBar(Qt::Vertical, parent)
 {
@@ -32,4 +33,12 @@ void TkivScrollBar::keyReleaseEvent(QKeyEvent* event)
 {
     QScrollBar::keyReleaseEvent(event);
     RaiseKeyUp(OnKeyUp, this, *event);
+}
+
+void TkivScrollBar::wheelEvent(QWheelEvent* event)
+{
+    const int before = value();
+    QScrollBar::wheelEvent(event);
+    if (value() != before)
+        Raise(OnWheel, this);
 }

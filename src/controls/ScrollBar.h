@@ -21,11 +21,14 @@ public:
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TKeyEvent OnKeyUp;
+    // Raised after the wheel has moved the bar.
+    TNotifyEvent OnWheel;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     Qt::MouseButton pressedButton_ = Qt::NoButton;

@@ -1,4 +1,6 @@
 #include "TwinFaces.h"
+#include "Labels.h"
+#include "Look.h"
 #include "Skin.h"
 
 TImage* HiddenSkinPicture(QWidget* parent, const LayoutRect& place, const char* name)
@@ -20,4 +22,17 @@ void BindSharedFaces(TkivImage1& button, const TImage& resting, const TImage& hi
     button.SetPicture(resting.Picture());
     button.OnMouseEnter = [&button, &highlighted](QObject*) { button.SetPicture(highlighted.Picture()); };
     button.OnMouseLeave = [&button, &resting](QObject*) { button.SetPicture(resting.Picture()); };
+}
+
+TkivImage1* CaptionedButton(QWidget* parent, const LayoutRect& place, const QString& caption)
+{
+    auto* button = new TkivImage1(parent, place);
+    button->SetHandCursor();
+    auto* label = new TLabel(parent, place, caption);
+    label->SetFont(look::Kai(), 21, true);
+    label->SetColor(look::Text.Q());
+    label->SetTransparent(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return button;
 }

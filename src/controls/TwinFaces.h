@@ -7,6 +7,10 @@
 // twin, or a screen's shared face.
 TImage* HiddenSkinPicture(QWidget* parent, const LayoutRect& place, const char* name);
 
+// A picture button whose caption is a label over its face, in the Kai face;
+// the label lets the pointer through to the button. Returns the button.
+TkivImage1* CaptionedButton(QWidget* parent, const LayoutRect& place, const QString& caption);
+
 // A button that shows its own twin's picture while the pointer is over it and
 // the screen's empty picture when it leaves.
 void BindOwnTwinFaces(TkivImage1& button, const TImage& twin, const TImage& empty);

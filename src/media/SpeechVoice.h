@@ -57,6 +57,8 @@ public:
     void Speak(const QString& text);
     // Pauses the current utterance and releases it; it never ends its stream.
     void Silence();
+    // The stream number of the utterance started last (0 before the first).
+    int StreamNumber() const { return streamNumber_; }
 
 private:
     void EndOfStream(int streamNumber, int streamPosition);

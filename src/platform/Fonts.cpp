@@ -31,7 +31,7 @@ void InstallFonts(Fonts* f) { slot.Install(f); }
 void InstallFontSubstitutions()
 {
     fonts().Substitute(QString::fromUtf8(kKaiFamily), QStringLiteral("AR PL KaitiM GB"));
-    fonts().Substitute(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    fonts().Substitute(QString::fromUtf8(kSansFamily), QStringLiteral("Liberation Sans"));
     fonts().Substitute(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 

@@ -20,8 +20,9 @@ Fonts& fonts();
 void InstallFonts(Fonts* fonts); // nullptr: the real one
 
 // Family names used by the screens.
-inline const char* const kKaiFamily = "楷体_GB2312";
-inline const char* const kPhoneticFamily = "Kingsoft Phonetic Plain";
+inline constexpr const char* kKaiFamily = "楷体_GB2312";
+inline constexpr const char* kSansFamily = "Arial";
+inline constexpr const char* kPhoneticFamily = "Kingsoft Phonetic Plain";
 
 // Maps the screens' family names onto installed ones: the Kai face for
 // "楷体_GB2312", a metric-compatible sans for "Arial" and "MS Sans Serif".

@@ -1,7 +1,9 @@
 #include "ChoiceClassForm.h"
+#include "controls/Look.h"
 #include "ChoiceClassLayout.h"
 #include "SentenceBook.h"
 #include "TiaoForm.h"
+#include "bjzReadForm.h"
 #include "app/bjzMainForm.h"
 #include "controls/Application.h"
 #include "controls/Keys.h"
@@ -20,29 +22,15 @@ namespace {
 
 using namespace ChoiceClassLayout;
 
-// A practice button: the shared face with its caption as a label over it
-// that lets the pointer through to the button.
-TkivImage1* MakePracticeButton(QWidget* parent, const ChoiceClassLayout::PracticeButton& layout)
-{
-    auto* button = new TkivImage1(parent, layout.place);
-    button->SetHandCursor();
-    auto* caption = new TLabel(parent, layout.place, QString::fromUtf8(layout.caption));
-    caption->SetFont(QStringLiteral("楷体_GB2312"), 21, true);
-    caption->SetColor(QColor(0xf4, 0xf7, 0xf8));
-    caption->SetTransparent(true);
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return button;
-}
-
 const char* const kListStyle =
-    "QListWidget, QTableView { background: #fbfaf6; color: #102c42; border: none;"
-    "  selection-background-color: #f2b33d; selection-color: #102c42; }"
-    "QListWidget { font-family: '楷体_GB2312'; font-size: 19px; }"
-    "QTableView { font-family: 'Arial', '楷体_GB2312'; font-size: 15px; gridline-color: #dfe7e9; }"
-    "QHeaderView::section { background: #dfe9ec; color: #174e5e; border: none; border-right: 1px solid #c5d6db;"
-    "  font-family: '楷体_GB2312'; font-size: 15px; font-weight: bold; padding: 2px 4px; }"
-    "QTextEdit { background: #fbfaf6; color: #102c42; border: none; }";
+    "QListWidget, QTableView { background: {Paper}; color: {Ink}; border: none;"
+    "  selection-background-color: {Accent}; selection-color: {Ink}; }"
+    "QListWidget { font-family: '{Kai}'; font-size: 19px; }"
+    "QTableView { font-family: '{Sans}', '{Kai}'; font-size: 15px; gridline-color: {PaperRule}; }"
+    "QHeaderView::section { background: {HeaderFill}; color: {HeaderInk}; border: none;"
+    "  border-right: 1px solid {HeaderEdge};"
+    "  font-family: '{Kai}'; font-size: 15px; font-weight: bold; padding: 2px 4px; }"
+    "QTextEdit { background: {Paper}; color: {Ink}; border: none; }";
 
 } // namespace
 
@@ -50,7 +38,7 @@ TChoiceClassForm::TChoiceClassForm()
     : TForm(FormKind::FullScreen, Width, Height, QStringLiteral("ChoiceClassForm")),
       player_(std::make_unique<TMediaPlayer>())
 {
-    setStyleSheet(QString::fromUtf8(kListStyle));
+    setStyleSheet(look::StyleSheet(kListStyle));
     Image1 = new TImage(this, {0, 0, Width, Height});
     Image1->SetPicture(SkinPicture(Background));
 
@@ -66,41 +54,37 @@ TChoiceClassForm::TChoiceClassForm()
     SenStringGrid->setVisible(false);
     SentenceEdit = new TRichEdit(this, ChoiceClassLayout::SentenceEdit);
     SentenceEdit->SetReadOnly(true);
-    SentenceEdit->SetFont(QStringLiteral("Arial"), 17, true);
+    SentenceEdit->SetFont(look::Sans(), 17, true);
     SentenceEdit->SetText(QStringLiteral("英语句子"));
 
     bjzPlayer = player_.get();
     bjzPlayer->AutoRewind = true;
     ReadOneSenTimer = new TTimer(200, false);
     ReadOneSenTimer->setParent(this);
-    ReadOneSenTimer->SetOnTimer([this](QObject* s) { ReadOneSenTimerTimer(s); });
+    ReadOneSenTimer->SetOnTimer(Bind(this, &TChoiceClassForm::ReadOneSenTimerTimer));
 
     kivImage1 = HiddenSkinPicture(this, ChoiceClassLayout::kivReadSen.place, RestingFace);
     kivImage2 = HiddenSkinPicture(this, ChoiceClassLayout::kivReadSen.place, LitFace);
     ReturnImage2 = HiddenSkinPicture(this, ChoiceClassLayout::ReturnToMain, ReturnLit);
     KongImage = new TImage(this, {0, 0, 0, 0});
-    kivReadSen = MakePracticeButton(this, ChoiceClassLayout::kivReadSen);
-    kivTypeSen = MakePracticeButton(this, ChoiceClassLayout::kivTypeSen);
-    kivLianCiImage = MakePracticeButton(this, ChoiceClassLayout::kivLianCiImage);
-    TotalImage1 = MakePracticeButton(this, ChoiceClassLayout::TotalImage1);
+    const auto practiceButton = [this](const PracticeButton& layout) {
+        return CaptionedButton(this, layout.place, QString::fromUtf8(layout.caption));
+    };
+    kivReadSen = practiceButton(ChoiceClassLayout::kivReadSen);
+    kivTypeSen = practiceButton(ChoiceClassLayout::kivTypeSen);
+    kivLianCiImage = practiceButton(ChoiceClassLayout::kivLianCiImage);
+    TotalImage1 = practiceButton(ChoiceClassLayout::TotalImage1);
     ReturnToMain = new TkivImage1(this, ChoiceClassLayout::ReturnToMain);
     ReturnToMain->SetHandCursor();
     BindOwnTwinFaces(*ReturnToMain, *ReturnImage2, *KongImage);
 
-    BookListBox->OnMouseUp = [this](QObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-        BookListBoxMouseUp(s, b, sh, x, y);
-    };
-    ClassStringGrid->OnMouseUp = [this](QObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-        ClassStringGridMouseUp(s, b, sh, x, y);
-    };
-    ClassStringGrid->OnKeyUp = [this](QObject* s, int& key, TShiftState sh) { ClassStringGridKeyUp(s, key, sh); };
-    OneClassStringGrid->OnMouseUp = [this](QObject* s, TMouseButton b, TShiftState sh, int x, int y) {
-        OneClassStringGridMouseUp(s, b, sh, x, y);
-    };
-    OneClassStringGrid->OnKeyUp = [this](QObject* s, int& key, TShiftState sh) {
-        OneClassStringGridKeyUp(s, key, sh);
-    };
-    ReturnToMain->OnClick = [this](QObject* s) { ReturnToMainFormClick(s); };
+    BookListBox->OnMouseUp = Bind(this, &TChoiceClassForm::BookListBoxMouseUp);
+    ClassStringGrid->OnMouseUp = Bind(this, &TChoiceClassForm::ClassStringGridMouseUp);
+    ClassStringGrid->OnKeyUp = Bind(this, &TChoiceClassForm::ClassStringGridKeyUp);
+    OneClassStringGrid->OnMouseUp = Bind(this, &TChoiceClassForm::OneClassStringGridMouseUp);
+    OneClassStringGrid->OnKeyUp = Bind(this, &TChoiceClassForm::OneClassStringGridKeyUp);
+    ReturnToMain->OnClick = Bind(this, &TChoiceClassForm::ReturnToMainFormClick);
+    kivReadSen->OnClick = Bind(this, &TChoiceClassForm::bjzReadSenClick);
 }
 
 TChoiceClassForm::~TChoiceClassForm() = default;
@@ -304,6 +288,27 @@ void TChoiceClassForm::ReturnToMainFormClick(QObject*)
     }
     bjzMainForm->Show();
     Close();
+}
+
+// Every practice screen starts at the lesson's first sentence.
+void TChoiceClassForm::bjzReadSenClick(QObject*)
+{
+    StopClip();
+    bjzReadForm->Show();
+    Hide();
+    OneClassStringGrid->SetRow(1);
+    bjzReadForm->bjzReadSenTimer->SetInterval(1000);
+    bjzReadForm->SenAndSenTimer->SetCaption(QStringLiteral("1"));
+    bjzReadForm->FShowEnglish = 1;
+    bjzReadForm->FShowChinese = 1;
+    bjzReadForm->EnglishDisplayImage1->SetPicture(bjzReadForm->EnglishDisplayImage2->Picture());
+    bjzReadForm->ChineseDisplayImage1->SetPicture(bjzReadForm->ChineseDisplayImage2->Picture());
+    bjzReadForm->Lesson->SetCaption(QString::number(ClassStringGrid->Row()));
+    bjzReadForm->NumberSen->SetCaption(QStringLiteral("1"));
+    bjzReadForm->SelectEnglishRead();
+    bjzReadForm->ShowSentenceTexts();
+    PlaySentenceClip();
+    bjzReadForm->bjzReadOneSenTimer->SetEnabled(true);
 }
 
 void TChoiceClassForm::TiaoZhanButtonClick(QObject*)

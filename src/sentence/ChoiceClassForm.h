@@ -48,6 +48,7 @@ public:
     void OneClassStringGridMouseUp(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void OneClassStringGridKeyUp(QObject* Sender, int& Key, TShiftState Shift);
     void ReadOneSenTimerTimer(QObject* Sender);
+    void bjzReadSenClick(QObject* Sender);
     void ReturnToMainFormClick(QObject* Sender);
 
     QString FAppDir;

@@ -39,6 +39,8 @@ inline constexpr PracticeButton kivReadSen{{262, 526, 120, 44}, "跟读"};
 inline constexpr PracticeButton kivTypeSen{{393, 526, 120, 44}, "听写"};
 inline constexpr PracticeButton kivLianCiImage{{524, 526, 120, 44}, "连词成句"};
 inline constexpr PracticeButton TotalImage1{{655, 526, 120, 44}, "整课播放"};
+// The flat band the practice buttons sit on.
+inline constexpr LayoutRect FootBand{0, 512, 800, 88};
 inline constexpr PracticeButton PracticeButtons[] = {kivReadSen, kivTypeSen, kivLianCiImage, TotalImage1};
 
 inline constexpr const char* Background = "ChoiceClassForm/Image1";
@@ -46,5 +48,8 @@ inline constexpr const char* RestingFace = "ChoiceClassForm/kivImage1";
 inline constexpr const char* LitFace = "ChoiceClassForm/kivImage2";
 inline constexpr const char* ReturnLit = "ChoiceClassForm/ReturnImage2";
 inline constexpr const char* ReturnCaption = "返回";
+
+// Every picture the screen asks the skin for.
+inline constexpr const char* Faces[] = {Background, RestingFace, LitFace, ReturnLit};
 
 } // namespace ChoiceClassLayout

@@ -1,4 +1,5 @@
 #include "SenWrongForm.h"
+#include "controls/Look.h"
 #include "SentencePopupsLayout.h"
 #include "controls/Events.h"
 #include "controls/Skin.h"
@@ -14,10 +15,7 @@ TSenWrongForm::TSenWrongForm()
     Button1 = new QPushButton(QStringLiteral("确认"), this);
     Button1->setGeometry(SenWrongLayout::Button1.Left, SenWrongLayout::Button1.Top, SenWrongLayout::Button1.Width,
                          SenWrongLayout::Button1.Height);
-    QFont font(QStringLiteral("楷体_GB2312"));
-    font.setPixelSize(24);
-    font.setBold(true);
-    Button1->setFont(font);
+    Button1->setFont(look::KaiFont(24, true));
     Button1->setCursor(Qt::PointingHandCursor);
     connect(Button1, &QPushButton::clicked, this, Guarded([this] { SetModalResult(mrOk); }));
 }

@@ -17,6 +17,7 @@ inline constexpr const char* TheOtherCaption = "选择其他课";
 inline constexpr const char* Background = "ThisClassHaveFinishedForm/Image1";
 inline constexpr const char* AgainLit = "ThisClassHaveFinishedForm/Image2";
 inline constexpr const char* TheOtherLit = "ThisClassHaveFinishedForm/Image3";
+inline constexpr const char* Faces[] = {Background, AgainLit, TheOtherLit};
 } // namespace ThisClassHaveFinishedLayout
 
 namespace TiaoLayout {
@@ -31,6 +32,7 @@ inline constexpr LayoutRect AllSentence{648, 32, 120, 28};
 inline constexpr LayoutRect Sentence{88, 72, 640, 28};
 inline constexpr LayoutRect WordToWordTimer{400, 384, 120, 40};
 inline constexpr const char* Background = "TiaoForm/Image1";
+inline constexpr const char* Faces[] = {Background};
 } // namespace TiaoLayout
 
 namespace SenWrongLayout {
@@ -39,4 +41,5 @@ inline constexpr int Height = 133;
 inline constexpr LayoutRect kivImage11{0, 0, 200, 133};
 inline constexpr LayoutRect Button1{40, 80, 123, 41};
 inline constexpr const char* Picture = "SenWrongForm/kivImage11";
+inline constexpr const char* Faces[] = {Picture};
 } // namespace SenWrongLayout

@@ -1,4 +1,5 @@
 #include "ThisClassHaveFinishedForm.h"
+#include "controls/Look.h"
 #include "SentencePopupsLayout.h"
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
@@ -10,7 +11,7 @@ TThisClassHaveFinishedForm::TThisClassHaveFinishedForm()
             QStringLiteral("ThisClassHaveFinishedForm"))
 {
     using namespace ThisClassHaveFinishedLayout;
-    setStyleSheet(QStringLiteral("TThisClassHaveFinishedForm { background: #4b2a6b; }"));
+    setStyleSheet(look::StyleSheet("TThisClassHaveFinishedForm { background: {Purple}; }"));
     Image1 = new TImage(this, ThisClassHaveFinishedLayout::Image1);
     Image1->SetPicture(SkinPicture(Background));
     Image2 = HiddenSkinPicture(this, ThisClassHaveFinishedLayout::AgainImage1, AgainLit);
@@ -22,8 +23,8 @@ TThisClassHaveFinishedForm::TThisClassHaveFinishedForm()
         button->SetHandCursor();
     BindOwnTwinFaces(*AgainImage1, *Image2, *KongImage);
     BindOwnTwinFaces(*TheOtherImage1, *Image3, *KongImage);
-    AgainImage1->OnClick = [this](QObject* s) { AgainReadOneTimeButtonClick(s); };
-    TheOtherImage1->OnClick = [this](QObject* s) { ChoiceOtherOneClassButtonClick(s); };
+    AgainImage1->OnClick = Bind(this, &TThisClassHaveFinishedForm::AgainReadOneTimeButtonClick);
+    TheOtherImage1->OnClick = Bind(this, &TThisClassHaveFinishedForm::ChoiceOtherOneClassButtonClick);
 }
 
 void TThisClassHaveFinishedForm::FormCreate()

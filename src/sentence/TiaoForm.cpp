@@ -1,4 +1,5 @@
 #include "TiaoForm.h"
+#include "controls/Look.h"
 #include "ChoiceClassForm.h"
 #include "SentencePopupsLayout.h"
 #include "controls/Skin.h"
@@ -11,7 +12,7 @@ TLabel* CaptionLabel(QWidget* parent, const LayoutRect& place, const QString& ca
                      int height)
 {
     auto* label = new TLabel(parent, place, caption);
-    label->SetFont(QStringLiteral("Arial"), height);
+    label->SetFont(look::Sans(), height);
     label->SetColor(colour);
     label->SetTransparent(true);
     return label;
@@ -29,7 +30,7 @@ TTiaoForm::TTiaoForm() : TForm(FormKind::FullScreen, TiaoLayout::Width, TiaoLayo
     ChiToEng = new TkivImage1(this, TiaoLayout::ChiToEng);
     Start = new TkivImage1(this, TiaoLayout::Start);
     ReturnButton->SetHandCursor();
-    ReturnButton->OnClick = [this](QObject* s) { ReturnButtonClick(s); };
+    ReturnButton->OnClick = Bind(this, &TTiaoForm::ReturnButtonClick);
     const QColor silver(0xc0, 0xc0, 0xc0);
     // No challenge runs yet, so the labels stay empty.
     Lesson = CaptionLabel(this, TiaoLayout::Lesson, QString(), silver, 21);

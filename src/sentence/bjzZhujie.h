@@ -3,9 +3,8 @@
 // Nothing in the program shows it yet.
 
 #include "controls/Forms.h"
+#include "controls/SpeedButton.h"
 #include "controls/RichEdit.h"
-
-#include <QToolButton>
 
 class TbjzZhujie : public TForm {
     Q_OBJECT
@@ -13,8 +12,8 @@ public:
     TbjzZhujie();
 
     TRichEdit* RichEdit1;
-    QToolButton* SpeedButton2;
-    QToolButton* SpeedButton3;
+    TSpeedButton* SpeedButton2;
+    TSpeedButton* SpeedButton3;
 };
 
 extern TbjzZhujie* bjzZhujie;

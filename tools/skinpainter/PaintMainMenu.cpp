@@ -16,22 +16,22 @@ void PaintTitle(QPainter& painter)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect titleArea(300, 140, 460, 170);
     painter.setFont(style::KaiFont(124, true));
-    painter.setPen(style::Text);
+    painter.setPen(look::Text.Q());
     painter.drawText(titleArea, Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("听读"));
 
     painter.setFont(style::KaiFont(30));
-    painter.setPen(style::Accent);
+    painter.setPen(look::Accent.Q());
     painter.drawText(QRect(300, 312, 460, 40), Qt::AlignHCenter, QStringLiteral("英语听读训练"));
 
     painter.setFont(style::SansFont(15));
-    painter.setPen(style::TextSoft);
+    painter.setPen(look::TextSoft.Q());
     painter.drawText(QRect(300, 352, 460, 24), Qt::AlignHCenter,
                      QStringLiteral("Listen to every sentence \u00b7 say every word"));
 
     style::DrawSoundWave(painter, QPointF(530, 440), 23, 6, 64, QColor(255, 255, 255, 60));
 
     painter.setFont(style::KaiFont(18));
-    painter.setPen(style::TextSoft);
+    painter.setPen(look::TextSoft.Q());
     painter.drawText(QRect(300, 510, 460, 28), Qt::AlignHCenter, QStringLiteral("每天听一点 · 每天读一点"));
 }
 
@@ -45,7 +45,7 @@ void PaintMenuPanel(QPainter& painter)
     painter.drawRoundedRect(panel, 18, 18);
 
     painter.setFont(style::KaiFont(20, true));
-    painter.setPen(style::TextSoft);
+    painter.setPen(look::TextSoft.Q());
     painter.drawText(QRectF(panel.left(), 78, panel.width(), 30), Qt::AlignHCenter, QStringLiteral("开始学习"));
 
     // A quiet rule between the learning buttons and the others.

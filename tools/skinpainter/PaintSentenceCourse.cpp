@@ -6,51 +6,9 @@
 
 #include <QPainter>
 
+using namespace style;
+
 namespace {
-
-// A full screen's ground with a title band and its title.
-QImage TitledGround(const QString& title)
-{
-    QImage ground = style::Ground(800, 600);
-    QPainter painter(&ground);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(QRect(0, 0, 800, 62), QColor(5, 20, 32, 110));
-    painter.setPen(QPen(QColor(255, 255, 255, 36), 1));
-    painter.drawLine(0, 62, 800, 62);
-    painter.setFont(style::KaiFont(28, true));
-    painter.setPen(style::Text);
-    painter.drawText(QRect(24, 0, 500, 62), Qt::AlignLeft | Qt::AlignVCenter, title);
-    style::DrawSoundWave(painter, QPointF(24 + 28 * title.size() + 40, 31), 9, 4, 22, QColor(242, 179, 61, 150));
-    return ground;
-}
-
-void DrawCaption(QPainter& painter, const LayoutRect& place, const QString& text)
-{
-    painter.setFont(style::KaiFont(19, true));
-    painter.setPen(style::TextSoft);
-    painter.drawText(style::ToRect(place), Qt::AlignLeft | Qt::AlignVCenter, text);
-}
-
-// A well behind a list or text box, so the white control sits in a frame.
-void DrawWell(QPainter& painter, const LayoutRect& place)
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(255, 255, 255, 40), 1));
-    painter.setBrush(QColor(5, 20, 32, 80));
-    painter.drawRoundedRect(QRectF(style::ToRect(place)).adjusted(-5, -5, 5, 5), 8, 8);
-    painter.restore();
-}
-
-// A plain plate face (the captions are labels over it).
-QImage Plate(const LayoutRect& place, bool lit)
-{
-    QImage ground = TitledGround(QString());
-    QPainter painter(&ground);
-    style::DrawFace(painter, place, QString(), QString(), lit);
-    painter.end();
-    return Crop(ground, place);
-}
 
 std::vector<PaintedPicture> PaintChooser()
 {
@@ -60,6 +18,7 @@ std::vector<PaintedPicture> PaintChooser()
         QPainter painter(&ground);
         for (const AreaCaption& caption : Captions)
             DrawCaption(painter, caption.place, QString::fromUtf8(caption.text));
+        DrawBand(painter, FootBand.Top, FootBand.Height);
         for (const LayoutRect& well : {BookListBox, ClassStringGrid, OneClassStringGrid, SentenceEdit})
             DrawWell(painter, well);
     }
@@ -85,11 +44,11 @@ QImage PopupCard(int width, int height, const QString& headline, int headlineTop
     QImage card = style::Ground(width, height);
     QPainter painter(&card);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(style::Accent, 2));
+    painter.setPen(QPen(look::Accent.Q(), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(1, 1, width - 2, height - 2));
     painter.setFont(style::KaiFont(26, true));
-    painter.setPen(style::Text);
+    painter.setPen(look::Text.Q());
     painter.drawText(QRect(0, headlineTop, width, 40), Qt::AlignHCenter | Qt::AlignVCenter, headline);
     return card;
 }
@@ -103,7 +62,7 @@ std::vector<PaintedPicture> PaintLessonFinished()
     {
         QPainter painter(&ground);
         painter.setFont(style::SansFont(13));
-        painter.setPen(style::TextSoft);
+        painter.setPen(look::TextSoft.Q());
         painter.drawText(QRect(0, 66, Width, 24), Qt::AlignHCenter, QStringLiteral("Well done!"));
     }
     auto faces = [&](bool lit) {
@@ -125,11 +84,11 @@ std::vector<PaintedPicture> PaintChallenge()
     QImage background = TitledGround(QStringLiteral("挑战"));
     QPainter painter(&background);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(255, 255, 255, 40), 1));
-    painter.setBrush(QColor(5, 20, 32, 80));
+    painter.setPen(QPen(look::WellEdge.Q(), 1));
+    painter.setBrush(look::Well.Q());
     painter.drawRoundedRect(QRectF(64, 120, 672, 240), 14, 14);
     painter.setFont(style::KaiFont(24));
-    painter.setPen(style::TextSoft);
+    painter.setPen(look::TextSoft.Q());
     painter.drawText(QRect(64, 120, 672, 240), Qt::AlignCenter, QStringLiteral("挑战练习即将推出，敬请期待"));
     style::DrawFace(painter, EngToChi, QStringLiteral("英译中"), QString(), false);
     style::DrawFace(painter, ChiToEng, QStringLiteral("中译英"), QString(), false);

@@ -8,22 +8,6 @@
 
 namespace style {
 
-QFont KaiFont(int pixelSize, bool bold)
-{
-    QFont font(QStringLiteral("AR PL KaitiM GB"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont SansFont(int pixelSize, bool bold)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
 QRect ToRect(const LayoutRect& place) { return QRect(place.Left, place.Top, place.Width, place.Height); }
 
 QImage Ground(int width, int height)
@@ -32,8 +16,8 @@ QImage Ground(int width, int height)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient gradient(0, 0, width * 0.35, height);
-    gradient.setColorAt(0, GroundTop);
-    gradient.setColorAt(1, GroundBottom);
+    gradient.setColorAt(0, look::GroundTop.Q());
+    gradient.setColorAt(1, look::GroundBottom.Q());
     painter.fillRect(image.rect(), gradient);
     // Soft light from the upper right, and two faint rings for depth.
     QRadialGradient glow(width * 0.78, height * 0.22, width * 0.55);
@@ -56,18 +40,18 @@ void DrawFace(QPainter& painter, const LayoutRect& place, const QString& caption
     const qreal radius = box.height() * 0.28;
     if (lit) {
         QLinearGradient fill(box.topLeft(), box.bottomLeft());
-        fill.setColorAt(0, Accent);
-        fill.setColorAt(1, AccentDeep);
+        fill.setColorAt(0, look::Accent.Q());
+        fill.setColorAt(1, look::AccentDeep.Q());
         painter.setBrush(fill);
         painter.setPen(QPen(QColor(255, 236, 196), 1.2));
     } else {
-        painter.setBrush(Panel);
-        painter.setPen(QPen(PanelEdge, 1.2));
+        painter.setBrush(look::Panel.Q());
+        painter.setPen(QPen(look::PanelEdge.Q(), 1.2));
     }
     painter.drawRoundedRect(box, radius, radius);
 
-    const QColor captionColour = lit ? OnAccent : Text;
-    const QColor englishColour = lit ? QColor(0x3a, 0x2a, 0x10) : TextSoft;
+    const QColor captionColour = lit ? look::OnAccent.Q() : look::Text.Q();
+    const QColor englishColour = lit ? QColor(0x3a, 0x2a, 0x10) : look::TextSoft.Q();
     const int captionSize = int(box.height() * (english.isEmpty() ? 0.50 : 0.44));
     QRectF captionBox = box;
     if (!english.isEmpty())
@@ -103,6 +87,57 @@ void DrawSoundWave(QPainter& painter, QPointF centre, int bars, qreal barWidth, 
         painter.drawRoundedRect(QRectF(x, centre.y() - h / 2, barWidth, h), barWidth / 2, barWidth / 2);
     }
     painter.restore();
+}
+
+// A full screen's ground with a title band and its title.
+QImage TitledGround(const QString& title)
+{
+    QImage ground = Ground(800, 600);
+    QPainter painter(&ground);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(QRect(0, 0, 800, 62), look::Band.Q());
+    painter.setPen(QPen(QColor(255, 255, 255, 36), 1));
+    painter.drawLine(0, 62, 800, 62);
+    painter.setFont(KaiFont(28, true));
+    painter.setPen(look::Text.Q());
+    painter.drawText(QRect(24, 0, 500, 62), Qt::AlignLeft | Qt::AlignVCenter, title);
+    DrawSoundWave(painter, QPointF(24 + 28 * title.size() + 40, 31), 9, 4, 22, QColor(242, 179, 61, 150));
+    return ground;
+}
+
+void DrawCaption(QPainter& painter, const LayoutRect& place, const QString& text)
+{
+    painter.setFont(KaiFont(19, true));
+    painter.setPen(look::TextSoft.Q());
+    painter.drawText(ToRect(place), Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
+// A well behind a list or text box, so the white control sits in a frame.
+void DrawWell(QPainter& painter, const LayoutRect& place)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(look::WellEdge.Q(), 1));
+    painter.setBrush(look::Well.Q());
+    painter.drawRoundedRect(QRectF(ToRect(place)).adjusted(-5, -5, 5, 5), 8, 8);
+    painter.restore();
+}
+
+// A plain plate face (the captions are labels over it).
+QImage Plate(const LayoutRect& place, bool lit)
+{
+    QImage face(place.Width, place.Height, QImage::Format_RGB32);
+    face.fill(look::Band.Q());
+    QPainter painter(&face);
+    DrawFace(painter, {0, 0, place.Width, place.Height}, QString(), QString(), lit);
+    return face;
+}
+
+void DrawBand(QPainter& painter, int top, int height)
+{
+    painter.fillRect(QRect(0, top, 800, height), look::Band.Q());
+    painter.setPen(QPen(QColor(255, 255, 255, 36), 1));
+    painter.drawLine(0, top, 800, top);
 }
 
 } // namespace style

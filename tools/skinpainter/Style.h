@@ -3,6 +3,7 @@
 // screen painters share.
 
 #include "controls/Layout.h"
+#include "controls/Look.h"
 
 #include <QColor>
 #include <QFont>
@@ -15,20 +16,8 @@ class QPainter;
 
 namespace style {
 
-// Palette: a deep blue-green ground, soft white text and a warm amber for
-// whatever the pointer is on.
-inline const QColor GroundTop(0x10, 0x2c, 0x42);
-inline const QColor GroundBottom(0x17, 0x4e, 0x5e);
-inline const QColor Panel(255, 255, 255, 22);
-inline const QColor PanelEdge(255, 255, 255, 48);
-inline const QColor Text(0xf4, 0xf7, 0xf8);
-inline const QColor TextSoft(0xa9, 0xc4, 0xcc);
-inline const QColor Accent(0xf2, 0xb3, 0x3d);
-inline const QColor AccentDeep(0xe0, 0x8e, 0x2b);
-inline const QColor OnAccent(0x14, 0x2b, 0x3b);
-
-QFont KaiFont(int pixelSize, bool bold = false);
-QFont SansFont(int pixelSize, bool bold = false);
+using look::KaiFont;
+using look::SansFont;
 
 QRect ToRect(const LayoutRect& place);
 
@@ -41,6 +30,18 @@ void DrawFace(QPainter& painter, const LayoutRect& place, const QString& caption
 
 // A sound-wave motif of rounded bars centred on `centre`.
 void DrawSoundWave(QPainter& painter, QPointF centre, int bars, qreal barWidth, qreal maxHeight, const QColor& colour);
+
+// A full screen's ground with a title band and its title.
+QImage TitledGround(const QString& title);
+// An area's caption, in the Kai face, soft white.
+void DrawCaption(QPainter& painter, const LayoutRect& place, const QString& text);
+// A well behind a list, text box or panel, so the control sits in a frame.
+void DrawWell(QPainter& painter, const LayoutRect& place);
+// A plain plate face on the flat band colour (its caption is a label over
+// it): the face several screens share for their command buttons.
+QImage Plate(const LayoutRect& place, bool lit);
+// A full-width flat band from `top`, for the buttons wearing plate faces.
+void DrawBand(QPainter& painter, int top, int height);
 
 } // namespace style
 
@@ -56,3 +57,5 @@ QImage Crop(const QImage& image, const LayoutRect& place);
 // The painters of each screen; main() collects their pictures.
 std::vector<PaintedPicture> PaintMainMenu();
 std::vector<PaintedPicture> PaintSentenceCourse();
+std::vector<PaintedPicture> PaintReadAlong();
+std::vector<PaintedPicture> PaintWholeLesson();

@@ -5,6 +5,7 @@
 
 #include "Style.h"
 #include "controls/Jpeg.h"
+#include "platform/Fonts.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,13 +44,15 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    platform::InstallFontSubstitutions();
     if (argc < 2) {
         std::fprintf(stderr, "usage: skinpainter OUTPUT.cpp [PREVIEW_DIR]\n");
         return 2;
     }
     std::vector<PaintedPicture> pictures = PaintMainMenu();
-    for (PaintedPicture& picture : PaintSentenceCourse())
-        pictures.push_back(std::move(picture));
+    for (auto painter : {PaintSentenceCourse, PaintReadAlong, PaintWholeLesson})
+        for (PaintedPicture& picture : painter())
+            pictures.push_back(std::move(picture));
 
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

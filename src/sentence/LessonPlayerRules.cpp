@@ -1,0 +1,1 @@
+// The whole-lesson player's rules follow with the screen.

@@ -1,0 +1,42 @@
+// Every picture a screen asks for is in the built-in picture table and
+// decodes: a face named in a layout but never painted fails here, not as a
+// blank button in front of a learner.
+
+#include "app/bjzMainLayout.h"
+#include "controls/Skin.h"
+#include "sentence/ChoiceClassLayout.h"
+#include "sentence/SentencePopupsLayout.h"
+#include "sentence/bjzReadLayout.h"
+
+#include <gtest/gtest.h>
+#include <iterator>
+#include <span>
+
+namespace {
+
+struct ScreenFaces {
+    const char* screen;
+    std::span<const char* const> faces;
+};
+
+// A new screen adds its layout's Faces here.
+const ScreenFaces kScreens[] = {
+    {"bjzMainForm", bjzMainLayout::Faces},
+    {"ChoiceClassForm", ChoiceClassLayout::Faces},
+    {"ThisClassHaveFinishedForm", ThisClassHaveFinishedLayout::Faces},
+    {"TiaoForm", TiaoLayout::Faces},
+    {"SenWrongForm", SenWrongLayout::Faces},
+    {"bjzReadForm", bjzReadLayout::Faces},
+};
+
+TEST(ScreenFaces, EveryFaceEveryScreenAsksForIsPainted)
+{
+    InstallBuiltInSkins();
+    for (const ScreenFaces& screen : kScreens) {
+        ASSERT_FALSE(screen.faces.empty()) << screen.screen;
+        for (const char* face : screen.faces)
+            EXPECT_FALSE(SkinPicture(face).Empty()) << screen.screen << ": " << face;
+    }
+}
+
+} // namespace
