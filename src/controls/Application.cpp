@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "Forms.h"
+#include "Keys.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ TApplication::TApplication()
     // Screens are hidden, never closed, while the program runs; only
     // Terminate ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+    InstallKeyPressMemory();
 }
 
 TApplication::~TApplication()

@@ -1,6 +1,9 @@
 #include "Keys.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QKeyEvent>
+#include <QPointer>
 
 int VirtualKeyOf(const QKeyEvent& event)
 {
@@ -32,10 +35,56 @@ int VirtualKeyOf(const QKeyEvent& event)
     }
 }
 
+namespace {
+
+// Sees every key press before any widget does.
+class KeyPressMemory final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* press = static_cast<QKeyEvent*>(event);
+            if (!press->isAutoRepeat())
+                held_.insert(press->key(), press->modifiers());
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+    // The modifiers held at the press of the key `release` lets go; the
+    // release's own when its press was not seen.
+    Qt::KeyboardModifiers AtPress(const QKeyEvent& release) const
+    {
+        return held_.value(release.key(), release.modifiers());
+    }
+
+private:
+    QHash<int, Qt::KeyboardModifiers> held_;
+};
+
+QPointer<KeyPressMemory>& Memory()
+{
+    static QPointer<KeyPressMemory> memory;
+    return memory;
+}
+
+} // namespace
+
+void InstallKeyPressMemory()
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application || Memory())
+        return;
+    Memory() = new KeyPressMemory(application);
+    application->installEventFilter(Memory());
+}
+
 void RaiseKeyUp(const TKeyEvent& slot, QObject* sender, const QKeyEvent& event)
 {
     if (event.isAutoRepeat())
         return;
     int key = VirtualKeyOf(event);
-    Raise(slot, sender, key, event.modifiers());
+    const Qt::KeyboardModifiers modifiers = Memory() ? Memory()->AtPress(event) : event.modifiers();
+    Raise(slot, sender, key, modifiers);
 }

@@ -37,4 +37,12 @@ constexpr bool IsGridMoveKey(int key) { return key >= vk::Prior && key <= vk::Do
 // Raises a control's key-up for a key the learner really let go of. A held
 // key repeats its press, and on most window systems its release too: those
 // releases are the repeat's, not the learner's, and raise nothing.
+//
+// The modifiers a key-up reports are those held when the key went down, so
+// Ctrl+S still counts as Ctrl+S when Ctrl is let go a moment before S (once
+// the press memory is installed).
 void RaiseKeyUp(const TKeyEvent& slot, QObject* sender, const QKeyEvent& event);
+
+// Starts remembering, program-wide, the modifiers held at each key's press.
+// Done once by the application object.
+void InstallKeyPressMemory();
