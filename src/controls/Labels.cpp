@@ -1,5 +1,6 @@
 #include "Labels.h"
 #include "Image.h"
+#include "Look.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,4 +73,14 @@ TkivStaticText::TkivStaticText(QWidget* parent, const LayoutRect& place, const Q
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
+}
+
+TLabel* NumberLabel(QWidget* parent, const LayoutRect& place, const QString& caption, const QColor& colour)
+{
+    auto* label = new TLabel(parent, place, caption);
+    label->SetFont(look::Sans(), 22, true);
+    label->SetColor(colour);
+    label->SetTransparent(true);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }

@@ -40,6 +40,10 @@ private:
     bool pressed_ = false;
 };
 
+// A number in a caption (a count, a lesson number): bold sans, centred,
+// transparent.
+TLabel* NumberLabel(QWidget* parent, const LayoutRect& place, const QString& caption, const QColor& colour);
+
 // A label that, after painting itself as a plain label, lets its owner draw
 // over it through Canvas().
 class TkivLabel : public TLabel {

@@ -8,3 +8,9 @@ struct LayoutRect {
     int Width;
     int Height;
 };
+
+// A caption painted into a screen's background.
+struct LayoutCaption {
+    LayoutRect place;
+    const char* text;
+};

@@ -3,6 +3,7 @@
 #include "ChoiceClassLayout.h"
 #include "SentenceBook.h"
 #include "TiaoForm.h"
+#include "TotalForm.h"
 #include "bjzReadForm.h"
 #include "app/bjzMainForm.h"
 #include "controls/Application.h"
@@ -85,6 +86,7 @@ TChoiceClassForm::TChoiceClassForm()
     OneClassStringGrid->OnKeyUp = Bind(this, &TChoiceClassForm::OneClassStringGridKeyUp);
     ReturnToMain->OnClick = Bind(this, &TChoiceClassForm::ReturnToMainFormClick);
     kivReadSen->OnClick = Bind(this, &TChoiceClassForm::bjzReadSenClick);
+    TotalImage1->OnClick = Bind(this, &TChoiceClassForm::TotalButtonClick);
 }
 
 TChoiceClassForm::~TChoiceClassForm() = default;
@@ -309,6 +311,18 @@ void TChoiceClassForm::bjzReadSenClick(QObject*)
     bjzReadForm->ShowSentenceTexts();
     PlaySentenceClip();
     bjzReadForm->bjzReadOneSenTimer->SetEnabled(true);
+}
+
+void TChoiceClassForm::TotalButtonClick(QObject*)
+{
+    StopClip();
+    TotalForm->LessonLabel1->SetCaption(QString::number(ClassStringGrid->Row()));
+    TotalForm->SenNumberLabel->SetCaption(QStringLiteral("(%1)").arg(OneClassStringGrid->RowCount() - 1));
+    TotalForm->FWindowRow = 1;
+    TotalForm->Show();
+    Hide();
+    OneClassStringGrid->SetRow(1);
+    TotalForm->LoadLessonTexts();
 }
 
 void TChoiceClassForm::TiaoZhanButtonClick(QObject*)

@@ -49,6 +49,7 @@ public:
     void OneClassStringGridKeyUp(QObject* Sender, int& Key, TShiftState Shift);
     void ReadOneSenTimerTimer(QObject* Sender);
     void bjzReadSenClick(QObject* Sender);
+    void TotalButtonClick(QObject* Sender);
     void ReturnToMainFormClick(QObject* Sender);
 
     QString FAppDir;

@@ -17,11 +17,7 @@ inline constexpr LayoutRect SentenceEdit{262, 424, 514, 82};
 inline constexpr LayoutRect ReturnToMain{682, 12, 94, 38};
 
 // Captions painted above each area.
-struct AreaCaption {
-    LayoutRect place;
-    const char* text;
-};
-inline constexpr AreaCaption Captions[] = {
+inline constexpr LayoutCaption Captions[] = {
     {{24, 62, 214, 26}, "课本"},
     {{24, 232, 214, 26}, "课文"},
     {{262, 62, 514, 26}, "句子 · 点一下就能听"},

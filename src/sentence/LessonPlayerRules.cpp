@@ -1,1 +1,53 @@
-// The whole-lesson player's rules follow with the screen.
+#include "LessonPlayerRules.h"
+#include "controls/Keys.h"
+
+namespace sentence {
+
+LessonPauseEnd AfterLessonPause(int current, int count, int repeatLeft, int repeatCount)
+{
+    if (current >= count)
+        return {LessonPauseEnd::RunOver, current, repeatLeft};
+    if (repeatLeft > 1)
+        return {LessonPauseEnd::Again, current, repeatLeft - 1};
+    return {LessonPauseEnd::Next, current + 1, repeatCount};
+}
+
+std::vector<PairPlace> StackPairs(const std::vector<PairHeights>& heights)
+{
+    std::vector<PairPlace> places;
+    places.reserve(heights.size());
+    int y = kFirstPairTop;
+    for (const PairHeights& pair : heights) {
+        const int chineseTop = y + pair.english;
+        const int bottom = chineseTop + pair.chinese;
+        places.push_back({y, chineseTop, bottom});
+        y = bottom + kPairGap;
+    }
+    return places;
+}
+
+int PairsThatFit(const std::vector<PairPlace>& places, int windowHeight)
+{
+    for (std::size_t k = 0; k < places.size(); ++k)
+        if (places[k].bottom > windowHeight)
+            return int(k);
+    return int(places.size());
+}
+
+QString NumberedEnglishLine(int number, const QString& english)
+{
+    return QString::number(number) + QStringLiteral(".  ") + english;
+}
+
+LessonPlayerKey LessonPlayerKeyCommand(int key)
+{
+    if (key == vk::Space)
+        return LessonPlayerKey::TogglePlay;
+    if (key == vk::Escape)
+        return LessonPlayerKey::Back;
+    if (key >= vk::Prior && key <= vk::Down)
+        return LessonPlayerKey::Refresh;
+    return LessonPlayerKey::None;
+}
+
+} // namespace sentence

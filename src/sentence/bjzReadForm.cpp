@@ -17,16 +17,6 @@ namespace {
 
 using namespace bjzReadLayout;
 
-TLabel* NumberLabel(QWidget* parent, const LayoutRect& place, const QColor& colour)
-{
-    auto* label = new TLabel(parent, place, QStringLiteral("1"));
-    label->SetFont(look::Sans(), 22, true);
-    label->SetColor(colour);
-    label->SetTransparent(true);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 TLabel* SentenceLabel(QWidget* parent, const LayoutRect& place, const QFont& font, const QColor& colour)
 {
     auto* label = new TLabel(parent, place);
@@ -61,10 +51,10 @@ TbjzReadForm::TbjzReadForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
 
     English = SentenceLabel(this, bjzReadLayout::English, look::SansFont(21), look::Text.Q());
     Chinese = SentenceLabel(this, bjzReadLayout::Chinese, look::KaiFont(21, true), look::Sentence.Q());
-    Lesson = NumberLabel(this, bjzReadLayout::Lesson, look::Accent.Q());
-    NumberSen = NumberLabel(this, bjzReadLayout::NumberSen, look::Accent.Q());
-    bjzReadTime = NumberLabel(this, bjzReadLayout::bjzReadTime, look::Text.Q());
-    SenAndSenTimer = NumberLabel(this, bjzReadLayout::SenAndSenTimer, look::Text.Q());
+    Lesson = NumberLabel(this, bjzReadLayout::Lesson, QStringLiteral("1"), look::Accent.Q());
+    NumberSen = NumberLabel(this, bjzReadLayout::NumberSen, QStringLiteral("1"), look::Accent.Q());
+    bjzReadTime = NumberLabel(this, bjzReadLayout::bjzReadTime, QStringLiteral("1"), look::Text.Q());
+    SenAndSenTimer = NumberLabel(this, bjzReadLayout::SenAndSenTimer, QStringLiteral("1"), look::Text.Q());
 
     EnglishDisplayImage2 = HiddenSkinPicture(this, bjzReadLayout::EnglishDisplayImage1.place, bjzReadLayout::EnglishDisplayImage1.onFace);
     ChineseDisplayImage2 = HiddenSkinPicture(this, bjzReadLayout::ChineseDisplayImage1.place, bjzReadLayout::ChineseDisplayImage1.onFace);

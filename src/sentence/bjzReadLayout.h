@@ -15,10 +15,7 @@ inline constexpr const char* Title = "句子跟读";
 // Title band: "第 [Lesson] 课   第 [NumberSen] 句".
 inline constexpr LayoutRect Lesson{274, 15, 56, 32};
 inline constexpr LayoutRect NumberSen{414, 15, 56, 32};
-struct Caption {
-    LayoutRect place;
-    const char* text;
-};
+using Caption = LayoutCaption;
 inline constexpr Caption BandCaptions[] = {
     {{246, 15, 28, 32}, "第"}, {{330, 15, 28, 32}, "课"}, {{386, 15, 28, 32}, "第"}, {{470, 15, 28, 32}, "句"}};
 

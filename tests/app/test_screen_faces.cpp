@@ -6,6 +6,7 @@
 #include "controls/Skin.h"
 #include "sentence/ChoiceClassLayout.h"
 #include "sentence/SentencePopupsLayout.h"
+#include "sentence/TotalLayout.h"
 #include "sentence/bjzReadLayout.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ const ScreenFaces kScreens[] = {
     {"TiaoForm", TiaoLayout::Faces},
     {"SenWrongForm", SenWrongLayout::Faces},
     {"bjzReadForm", bjzReadLayout::Faces},
+    {"TotalForm", TotalLayout::Faces},
 };
 
 TEST(ScreenFaces, EveryFaceEveryScreenAsksForIsPainted)

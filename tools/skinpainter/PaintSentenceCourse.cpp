@@ -16,7 +16,7 @@ std::vector<PaintedPicture> PaintChooser()
     QImage ground = TitledGround(QString::fromUtf8(Title));
     {
         QPainter painter(&ground);
-        for (const AreaCaption& caption : Captions)
+        for (const LayoutCaption& caption : Captions)
             DrawCaption(painter, caption.place, QString::fromUtf8(caption.text));
         DrawBand(painter, FootBand.Top, FootBand.Height);
         for (const LayoutRect& well : {BookListBox, ClassStringGrid, OneClassStringGrid, SentenceEdit})

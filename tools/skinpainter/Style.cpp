@@ -105,6 +105,21 @@ QImage TitledGround(const QString& title)
     return ground;
 }
 
+void DrawBandCaptions(QPainter& painter, std::span<const LayoutCaption> captions)
+{
+    painter.save();
+    painter.setFont(KaiFont(22, true));
+    painter.setPen(look::TextSoft.Q());
+    for (const LayoutCaption& caption : captions)
+        painter.drawText(ToRect(caption.place), Qt::AlignCenter, QString::fromUtf8(caption.text));
+    painter.restore();
+}
+
+void DrawNumberWell(QPainter& painter, const LayoutRect& number)
+{
+    DrawWell(painter, {number.Left + 4, number.Top + 4, number.Width - 8, number.Height - 8});
+}
+
 void DrawCaption(QPainter& painter, const LayoutRect& place, const QString& text)
 {
     painter.setFont(KaiFont(19, true));
@@ -138,6 +153,52 @@ void DrawBand(QPainter& painter, int top, int height)
     painter.fillRect(QRect(0, top, 800, height), look::Band.Q());
     painter.setPen(QPen(QColor(255, 255, 255, 36), 1));
     painter.drawLine(0, top, 800, top);
+}
+
+void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& caption, bool on)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(ToRect(place)).adjusted(1.5, 1.5, -1.5, -1.5);
+    const qreal round = box.height() / 2;
+    if (on) {
+        painter.setPen(QPen(look::Accent.Q(), 2.0));
+        painter.setBrush(QColor(look::Accent.r, look::Accent.g, look::Accent.b, 46));
+    } else {
+        painter.setPen(QPen(look::PanelEdge.Q(), 1.2, Qt::DashLine));
+        painter.setBrush(look::Well.Q());
+    }
+    painter.drawRoundedRect(box, round, round);
+
+    const qreal d = box.height() - 14;
+    const QRectF mark(box.left() + 9, box.top() + 7, d, d);
+    if (on) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(look::Accent.Q());
+        painter.drawEllipse(mark);
+        QPainterPath tick;
+        tick.moveTo(mark.left() + d * 0.26, mark.top() + d * 0.52);
+        tick.lineTo(mark.left() + d * 0.44, mark.top() + d * 0.70);
+        tick.lineTo(mark.left() + d * 0.76, mark.top() + d * 0.32);
+        painter.setPen(QPen(look::OnAccent.Q(), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(tick);
+    } else {
+        const QRectF ring = mark.adjusted(1, 1, -1, -1);
+        painter.setPen(QPen(look::TextSoft.Q(), 1.6));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(ring);
+        painter.drawLine(QPointF(ring.left() + d * 0.18, ring.bottom() - d * 0.18),
+                         QPointF(ring.right() - d * 0.18, ring.top() + d * 0.18));
+    }
+    painter.setFont(KaiFont(19, true));
+    QColor ink = on ? look::Text.Q() : look::TextSoft.Q();
+    if (!on)
+        ink.setAlpha(170);
+    painter.setPen(ink);
+    painter.drawText(box.adjusted(d + 14, 0, -10, 0), Qt::AlignHCenter | Qt::AlignVCenter,
+                     caption);
+    painter.restore();
 }
 
 } // namespace style

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <span>
 #include <vector>
 
 class QPainter;
@@ -33,6 +34,11 @@ void DrawSoundWave(QPainter& painter, QPointF centre, int bars, qreal barWidth, 
 
 // A full screen's ground with a title band and its title.
 QImage TitledGround(const QString& title);
+// The words around the numbers in a title band ("第 1 课"), centred in
+// their places.
+void DrawBandCaptions(QPainter& painter, std::span<const LayoutCaption> captions);
+// The small well behind a number shown between "-" and "+".
+void DrawNumberWell(QPainter& painter, const LayoutRect& number);
 // An area's caption, in the Kai face, soft white.
 void DrawCaption(QPainter& painter, const LayoutRect& place, const QString& text);
 // A well behind a list, text box or panel, so the control sits in a frame.
@@ -40,6 +46,10 @@ void DrawWell(QPainter& painter, const LayoutRect& place);
 // A plain plate face on the flat band colour (its caption is a label over
 // it): the face several screens share for their command buttons.
 QImage Plate(const LayoutRect& place, bool lit);
+// An on/off switch: a pill with a round mark and its caption. On, the mark
+// is an amber disc with a tick and the pill is edged in amber; off, the pill
+// is dim with a dashed edge and the mark an empty ring struck through.
+void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& caption, bool on);
 // A full-width flat band from `top`, for the buttons wearing plate faces.
 void DrawBand(QPainter& painter, int top, int height);
 
