@@ -1,11 +1,10 @@
 #include "Forms.h"
 #include "Application.h"
-
 #include "Keys.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 
 namespace {
 

@@ -4,7 +4,6 @@
 
 #include "ScreenHarness.h"
 #include "app/bjzMainForm.h"
-#include "platform/Fonts.h"
 #include "sentence/ChoiceClassForm.h"
 #include "sentence/TotalForm.h"
 #include "sentence/TotalLayout.h"
@@ -17,15 +16,6 @@ namespace {
 
 class WholeLessonTest : public ScreenHarness {
 protected:
-    void SetUp() override
-    {
-        ScreenHarness::SetUp();
-        // The screen measures its lines in the faces the program registers.
-        platform::InstallFonts(nullptr);
-        platform::InstallFontSubstitutions();
-        platform::InstallFonts(&fonts);
-    }
-
     // One lesson of `count` sentences "Sentence 1.i", clip i from
     // (i-1)*1000+100 to (i-1)*1000+900.
     void OneLesson(int count, bool withRecording = true)

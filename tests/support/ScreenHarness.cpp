@@ -2,6 +2,7 @@
 #include "app/ScreenSet.h"
 #include "controls/Skin.h"
 #include "platform/Clock.h"
+#include "platform/Fonts.h"
 #include "platform/ProgramFolder.h"
 
 void ScreenHarness::SetUp()
@@ -11,9 +12,16 @@ void ScreenHarness::SetUp()
     platform::InstallMessageBoxes(&messages);
     platform::InstallModalShowing(&modal);
     platform::InstallShell(&shell);
+    static const bool installedOnce = [] {
+        InstallBuiltInSkins();
+        // Screens measure text (line heights, word widths) in the faces the
+        // program maps its family names onto, so the tests do too.
+        platform::InstallFonts(nullptr);
+        platform::InstallFontSubstitutions();
+        return true;
+    }();
+    (void)installedOnce;
     platform::InstallFonts(&fonts);
-    static const bool skinsInstalled = (InstallBuiltInSkins(), true);
-    (void)skinsInstalled;
 }
 
 void ScreenHarness::CreateScreenSet()

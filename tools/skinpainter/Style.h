@@ -69,3 +69,5 @@ std::vector<PaintedPicture> PaintMainMenu();
 std::vector<PaintedPicture> PaintSentenceCourse();
 std::vector<PaintedPicture> PaintReadAlong();
 std::vector<PaintedPicture> PaintWholeLesson();
+std::vector<PaintedPicture> PaintDictation();
+std::vector<PaintedPicture> PaintWordLinking();

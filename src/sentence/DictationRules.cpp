@@ -1,0 +1,1 @@
+// The screen's deciding rules follow with the screen.
