@@ -1,6 +1,6 @@
 #include "bjzhelpForm.h"
-#include "controls/Look.h"
 #include "controls/Events.h"
+#include "controls/Look.h"
 #include "media/SpeechEngineCheck.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"

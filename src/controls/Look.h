@@ -50,6 +50,10 @@ inline constexpr Colour DialogGround{0xee, 0xf3, 0xf4};
 // blue that the annotation dialog and the current sentence's highlight use.
 inline constexpr Colour Purple{0x4b, 0x2a, 0x6b};
 inline constexpr Colour Green{0, 128, 0};
+// Dictation's hints and the sentence to copy, on the paper of its typing area.
+inline constexpr Colour HintRed{0xc6, 0x28, 0x28};
+// Word linking's pieces: green at rest, maroon under the pointer.
+inline constexpr Colour Maroon{128, 0, 0};
 inline constexpr Colour Silver{0xc0, 0xc0, 0xc0};
 inline constexpr Colour Blue{0, 0, 0xff};
 

@@ -36,3 +36,12 @@ TkivImage1* CaptionedButton(QWidget* parent, const LayoutRect& place, const QStr
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return button;
 }
+
+TkivImage1* PictureButton(QWidget* parent, const LayoutRect& place, const char* hint)
+{
+    auto* button = new TkivImage1(parent, place);
+    button->SetHandCursor();
+    if (*hint)
+        button->SetHint(QString::fromUtf8(hint));
+    return button;
+}

@@ -7,6 +7,9 @@
 // twin, or a screen's shared face.
 TImage* HiddenSkinPicture(QWidget* parent, const LayoutRect& place, const char* name);
 
+// A picture button with the hand cursor and, unless `hint` is empty, a hint.
+TkivImage1* PictureButton(QWidget* parent, const LayoutRect& place, const char* hint = "");
+
 // A picture button whose caption is a label over its face, in the Kai face;
 // the label lets the pointer through to the button. Returns the button.
 TkivImage1* CaptionedButton(QWidget* parent, const LayoutRect& place, const QString& caption);

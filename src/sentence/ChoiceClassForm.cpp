@@ -1,13 +1,15 @@
 #include "ChoiceClassForm.h"
-#include "controls/Look.h"
 #include "ChoiceClassLayout.h"
+#include "LinkWordForm.h"
 #include "SentenceBook.h"
 #include "TiaoForm.h"
 #include "TotalForm.h"
-#include "bjzReadForm.h"
 #include "app/bjzMainForm.h"
+#include "bjzReadForm.h"
+#include "bjzTypeSenForm.h"
 #include "controls/Application.h"
 #include "controls/Keys.h"
+#include "controls/Look.h"
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
 #include "media/MediaPlayer.h"
@@ -86,6 +88,8 @@ TChoiceClassForm::TChoiceClassForm()
     OneClassStringGrid->OnKeyUp = Bind(this, &TChoiceClassForm::OneClassStringGridKeyUp);
     ReturnToMain->OnClick = Bind(this, &TChoiceClassForm::ReturnToMainFormClick);
     kivReadSen->OnClick = Bind(this, &TChoiceClassForm::bjzReadSenClick);
+    kivTypeSen->OnClick = Bind(this, &TChoiceClassForm::bjzTypeSenButtonClick);
+    kivLianCiImage->OnClick = Bind(this, &TChoiceClassForm::LianCiButtonClick);
     TotalImage1->OnClick = Bind(this, &TChoiceClassForm::TotalButtonClick);
 }
 
@@ -311,6 +315,31 @@ void TChoiceClassForm::bjzReadSenClick(QObject*)
     bjzReadForm->ShowSentenceTexts();
     PlaySentenceClip();
     bjzReadForm->bjzReadOneSenTimer->SetEnabled(true);
+}
+
+void TChoiceClassForm::bjzTypeSenButtonClick(QObject*)
+{
+    StopClip();
+    bjzTypeSenForm->Show();
+    Hide();
+    OneClassStringGrid->SetRow(1);
+    PlayAndWatchClip();
+    bjzTypeSenForm->Lesson->SetCaption(QString::number(ClassStringGrid->Row()));
+    bjzTypeSenForm->TotalSentence->SetCaption(QString::number(OneClassStringGrid->RowCount() - 1));
+    bjzTypeSenForm->LessonSentence->SetCaption(QString::number(OneClassStringGrid->Row()));
+    bjzTypeSenForm->LoadDictationSentence();
+}
+
+// Word linking starts without sound.
+void TChoiceClassForm::LianCiButtonClick(QObject*)
+{
+    StopClip();
+    LinkWordForm->Show();
+    Hide();
+    OneClassStringGrid->SetRow(1);
+    LinkWordForm->Label1->SetCaption(QString::number(ClassStringGrid->Row()));
+    LinkWordForm->Label2->SetCaption(QStringLiteral("1"));
+    LinkWordForm->LoadLinkSentence();
 }
 
 void TChoiceClassForm::TotalButtonClick(QObject*)

@@ -49,6 +49,8 @@ public:
     void OneClassStringGridKeyUp(QObject* Sender, int& Key, TShiftState Shift);
     void ReadOneSenTimerTimer(QObject* Sender);
     void bjzReadSenClick(QObject* Sender);
+    void bjzTypeSenButtonClick(QObject* Sender);
+    void LianCiButtonClick(QObject* Sender);
     void TotalButtonClick(QObject* Sender);
     void ReturnToMainFormClick(QObject* Sender);
 

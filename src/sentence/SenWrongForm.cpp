@@ -1,7 +1,7 @@
 #include "SenWrongForm.h"
-#include "controls/Look.h"
 #include "SentencePopupsLayout.h"
 #include "controls/Events.h"
+#include "controls/Look.h"
 #include "controls/Skin.h"
 
 TSenWrongForm* SenWrongForm = nullptr;

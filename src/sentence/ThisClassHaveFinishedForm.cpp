@@ -1,6 +1,6 @@
 #include "ThisClassHaveFinishedForm.h"
-#include "controls/Look.h"
 #include "SentencePopupsLayout.h"
+#include "controls/Look.h"
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
 

@@ -1,7 +1,7 @@
 #include "TiaoForm.h"
-#include "controls/Look.h"
 #include "ChoiceClassForm.h"
 #include "SentencePopupsLayout.h"
+#include "controls/Look.h"
 #include "controls/Skin.h"
 
 TTiaoForm* TiaoForm = nullptr;

@@ -30,15 +30,6 @@ TkivLabel2* SentenceLine(QWidget* panel, const QString& family)
     return label;
 }
 
-TkivImage1* PictureButton(QWidget* parent, const LayoutRect& place, const char* hint = "")
-{
-    auto* button = new TkivImage1(parent, place);
-    button->SetHandCursor();
-    if (*hint)
-        button->SetHint(QString::fromUtf8(hint));
-    return button;
-}
-
 } // namespace
 
 TTotalForm::TTotalForm() : TForm(FormKind::FullScreen, Width, Height, QStringLiteral("TotalForm"))

@@ -35,13 +35,6 @@ TkivImage1* CommandButton(QWidget* parent, const bjzReadLayout::Command& command
     return button;
 }
 
-TkivImage1* SwitchButton(QWidget* parent, const bjzReadLayout::Switch& layout)
-{
-    auto* button = new TkivImage1(parent, layout.place);
-    button->SetHandCursor();
-    return button;
-}
-
 } // namespace
 
 TbjzReadForm::TbjzReadForm() : TForm(FormKind::FullScreen, Width, Height, QStringLiteral("bjzReadForm"))
@@ -62,10 +55,10 @@ TbjzReadForm::TbjzReadForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     ChineseReadImage2 = HiddenSkinPicture(this, bjzReadLayout::ChineseReadImage1.place, bjzReadLayout::ChineseReadImage1.onFace);
     kivPressImage = HiddenSkinPicture(this, bjzReadLayout::kivReadStart.place, PressedFace);
     KongImage = new TImage(this, {0, 0, 0, 0});
-    EnglishDisplayImage1 = SwitchButton(this, bjzReadLayout::EnglishDisplayImage1);
-    ChineseDisplayImage1 = SwitchButton(this, bjzReadLayout::ChineseDisplayImage1);
-    EnglishReadImage1 = SwitchButton(this, bjzReadLayout::EnglishReadImage1);
-    ChineseReadImage1 = SwitchButton(this, bjzReadLayout::ChineseReadImage1);
+    EnglishDisplayImage1 = PictureButton(this, bjzReadLayout::EnglishDisplayImage1.place);
+    ChineseDisplayImage1 = PictureButton(this, bjzReadLayout::ChineseDisplayImage1.place);
+    EnglishReadImage1 = PictureButton(this, bjzReadLayout::EnglishReadImage1.place);
+    ChineseReadImage1 = PictureButton(this, bjzReadLayout::ChineseReadImage1.place);
 
     kivReadStart = CommandButton(this, bjzReadLayout::kivReadStart);
     kivReadStop = CommandButton(this, bjzReadLayout::kivReadStop);

@@ -5,8 +5,10 @@
 #include "app/bjzMainLayout.h"
 #include "controls/Skin.h"
 #include "sentence/ChoiceClassLayout.h"
+#include "sentence/LinkWordLayout.h"
 #include "sentence/SentencePopupsLayout.h"
 #include "sentence/TotalLayout.h"
+#include "sentence/bjzTypeSenLayout.h"
 #include "sentence/bjzReadLayout.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +31,8 @@ const ScreenFaces kScreens[] = {
     {"SenWrongForm", SenWrongLayout::Faces},
     {"bjzReadForm", bjzReadLayout::Faces},
     {"TotalForm", TotalLayout::Faces},
+    {"LinkWordForm", LinkWordLayout::Faces},
+    {"bjzTypeSenForm", bjzTypeSenLayout::Faces},
 };
 
 TEST(ScreenFaces, EveryFaceEveryScreenAsksForIsPainted)

@@ -49,9 +49,7 @@ QImage PaintGround()
         DrawNumberWell(painter, number);
 
     DrawBand(painter, FootBand, Height - FootBand);
-    painter.setFont(KaiFont(15));
-    painter.setPen(look::TextSoft.Q());
-    painter.drawText(ToRect(KeyHelp), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(KeyHelpText));
+    DrawFootHelp(painter, KeyHelp, KeyHelpText);
     return ground;
 }
 

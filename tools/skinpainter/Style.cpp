@@ -120,6 +120,15 @@ void DrawNumberWell(QPainter& painter, const LayoutRect& number)
     DrawWell(painter, {number.Left + 4, number.Top + 4, number.Width - 8, number.Height - 8});
 }
 
+void DrawFootHelp(QPainter& painter, const LayoutRect& place, const char* text)
+{
+    painter.save();
+    painter.setFont(KaiFont(15));
+    painter.setPen(look::TextSoft.Q());
+    painter.drawText(ToRect(place), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text));
+    painter.restore();
+}
+
 void DrawCaption(QPainter& painter, const LayoutRect& place, const QString& text)
 {
     painter.setFont(KaiFont(19, true));
@@ -155,23 +164,11 @@ void DrawBand(QPainter& painter, int top, int height)
     painter.drawLine(0, top, 800, top);
 }
 
-void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& caption, bool on)
+void DrawCheckDisc(QPainter& painter, const QRectF& mark, bool on)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(ToRect(place)).adjusted(1.5, 1.5, -1.5, -1.5);
-    const qreal round = box.height() / 2;
-    if (on) {
-        painter.setPen(QPen(look::Accent.Q(), 2.0));
-        painter.setBrush(QColor(look::Accent.r, look::Accent.g, look::Accent.b, 46));
-    } else {
-        painter.setPen(QPen(look::PanelEdge.Q(), 1.2, Qt::DashLine));
-        painter.setBrush(look::Well.Q());
-    }
-    painter.drawRoundedRect(box, round, round);
-
-    const qreal d = box.height() - 14;
-    const QRectF mark(box.left() + 9, box.top() + 7, d, d);
+    const qreal d = mark.width();
     if (on) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(look::Accent.Q());
@@ -191,6 +188,27 @@ void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& capti
         painter.drawLine(QPointF(ring.left() + d * 0.18, ring.bottom() - d * 0.18),
                          QPointF(ring.right() - d * 0.18, ring.top() + d * 0.18));
     }
+    painter.restore();
+}
+
+void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& caption, bool on)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(ToRect(place)).adjusted(1.5, 1.5, -1.5, -1.5);
+    const qreal round = box.height() / 2;
+    if (on) {
+        painter.setPen(QPen(look::Accent.Q(), 2.0));
+        painter.setBrush(QColor(look::Accent.r, look::Accent.g, look::Accent.b, 46));
+    } else {
+        painter.setPen(QPen(look::PanelEdge.Q(), 1.2, Qt::DashLine));
+        painter.setBrush(look::Well.Q());
+    }
+    painter.drawRoundedRect(box, round, round);
+
+    const qreal d = box.height() - 14;
+    const QRectF mark(box.left() + 9, box.top() + 7, d, d);
+    DrawCheckDisc(painter, mark, on);
     painter.setFont(KaiFont(19, true));
     QColor ink = on ? look::Text.Q() : look::TextSoft.Q();
     if (!on)

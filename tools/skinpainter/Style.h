@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRectF>
 #include <QRect>
 #include <QString>
 #include <span>
@@ -50,6 +51,10 @@ QImage Plate(const LayoutRect& place, bool lit);
 // is an amber disc with a tick and the pill is edged in amber; off, the pill
 // is dim with a dashed edge and the mark an empty ring struck through.
 void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& caption, bool on);
+// The switch's round mark alone, filling `mark`.
+void DrawCheckDisc(QPainter& painter, const QRectF& mark, bool on);
+// The line telling a screen's keys, small and soft, on its foot band.
+void DrawFootHelp(QPainter& painter, const LayoutRect& place, const char* text);
 // A full-width flat band from `top`, for the buttons wearing plate faces.
 void DrawBand(QPainter& painter, int top, int height);
 
