@@ -163,6 +163,75 @@ TEST_F(BookmakerTest, CompilesASourceIntoABookWithSpokenClips)
     EXPECT_GT(firstEnd - loaded.book.sentences.CellNumber(1, sentence::kStartColumn), 300);
     EXPECT_GE(secondStart - firstEnd, 400);
     EXPECT_LT(loaded.book.sentences.CellNumber(3, sentence::kStartColumn), secondStart);   // a new recording
+
+    // The voice says the same text the same way on every build.
+    QFile first(Path("out/Sound/tiny/lesson01.wav"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray firstBytes = first.readAll();
+    ASSERT_EQ(Bookmaker({"sentence", source, Path("again")}).exitCode, 0);
+    QFile second(Path("again/Sound/tiny/lesson01.wav"));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(second.readAll(), firstBytes);
+}
+
+// A 16-bit mono WAV file of `samples`.
+QByteArray Wav(const std::vector<short>& samples, int rate)
+{
+    QByteArray bytes;
+    const auto put32 = [&bytes](quint32 v) { for (int i = 0; i < 4; ++i) bytes.append(char((v >> (8 * i)) & 0xff)); };
+    const auto put16 = [&bytes](quint16 v) { bytes.append(char(v & 0xff)).append(char(v >> 8)); };
+    const quint32 data = quint32(samples.size() * 2);
+    bytes.append("RIFF");
+    put32(36 + data);
+    bytes.append("WAVEfmt ");
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(quint32(rate));
+    put32(quint32(rate * 2));
+    put16(2);
+    put16(16);
+    bytes.append("data");
+    put32(data);
+    for (short s : samples)
+        put16(quint16(s));
+    return bytes;
+}
+
+TEST_F(BookmakerTest, CheckFailsClipsThatCutIntoTheSoundOrLeaveSoundOutside)
+{
+    const QString source = WriteSource("two.txt", QString::fromUtf8(
+        "book: 两句\n"
+        "sound: two\n"
+        "lesson: 一\n"
+        "en: Good morning.\n"
+        "zh: 早上好。\n"
+        "en: Good night.\n"
+        "zh: 晚安。\n"));
+    ASSERT_EQ(Bookmaker({"sentence", source, Path("out")}).exitCode, 0);
+    const QString book = Path(QString::fromUtf8("out/EnglishBook/两句.jz"));
+    ASSERT_EQ(Bookmaker({"check", book}).exitCode, 0);
+    const sentence::BookLoadResult loaded = sentence::LoadSentenceBook(book);
+    ASSERT_TRUE(loaded.Ok());
+    const int firstStart = loaded.book.sentences.CellNumber(1, sentence::kStartColumn);
+    const int secondEnd = loaded.book.sentences.CellNumber(2, sentence::kEndColumn);
+
+    // A tone from the first clip's very start to beyond the second clip's
+    // end: no quiet inside the clips, and sound outside them.
+    constexpr int kRate = 16000;
+    std::vector<short> samples(std::size_t((secondEnd + 1000) * kRate / 1000), 0);
+    for (std::size_t i = std::size_t(firstStart * kRate / 1000); i < std::size_t((secondEnd + 300) * kRate / 1000); ++i)
+        samples[i] = (i / 20) % 2 ? 6000 : -6000;
+    QFile recording(Path("out/Sound/two/lesson01.wav"));
+    ASSERT_TRUE(recording.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    recording.write(Wav(samples, kRate));
+    recording.close();
+
+    const Finished check = Bookmaker({"check", book});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_TRUE(check.out.contains("lesson 1, sentence 1: clip")) << check.out.toStdString();
+    EXPECT_TRUE(check.out.contains("keeps 0 ms of quiet before its sound")) << check.out.toStdString();
+    EXPECT_TRUE(check.out.contains("lesson 1: sound outside every clip")) << check.out.toStdString();
 }
 
 TEST_F(BookmakerTest, SourceFaultsNameTheirLines)

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstdlib>
 
 #include <cstdio>
 
@@ -104,7 +106,7 @@ int CompileSentenceBook(const QString& sourcePath, const QString& outputFolder)
         return 1;
     }
     QString error;
-    const std::unique_ptr<SpeechSynthesizer> voice = SpeechSynthesizer::Create(course.voice, course.wordsPerMinute, error);
+    const std::unique_ptr<SpeechSynthesizer> voice = SpeechSynthesizer::Create(course.voice, course.pace, error);
     if (voice == nullptr) {
         Err(error);
         return 1;
@@ -192,17 +194,72 @@ int DumpBook(const QString& bookPath)
 
 namespace {
 
-// Faults of one lesson's clips against its recording's length.
-void CheckClips(const sentence::SentenceBook& book, qsizetype lesson, qint64 lengthMs, QStringList& problems)
+// The silence a clip keeps inside it before its first sound and after its
+// last, and the least silence between one clip's end and the next one's start.
+constexpr int kLeastMarginMs = 30;
+constexpr int kMostMarginMs = 80;
+constexpr int kLeastGapMs = 500;
+
+struct LessonSound {
+    std::vector<short> samples;
+    int rate = 0;
+
+    qint64 LengthMs() const { return qint64(samples.size()) * 1000 / rate; }
+    qsizetype At(qint64 ms) const { return qsizetype(std::clamp<qint64>(ms * rate / 1000, 0, qint64(samples.size()))); }
+    bool Loud(qsizetype i) const { return std::abs(int(samples[std::size_t(i)])) > kQuietLevel; }
+};
+
+// Faults of one lesson's clips against its recording: every clip fits it and
+// holds all of its sentence's sound with a little quiet at each end, and the
+// clips are far enough apart that a clip stopped late never lets the next
+// sentence be heard.
+void CheckClips(const sentence::SentenceBook& book, qsizetype lesson, const LessonSound& sound, QStringList& problems)
 {
     const StringTable clips = sentence::LessonSentenceTable(book.sentences, book.lessons, lesson);
+    std::vector<bool> inClip(sound.samples.size(), false);
+    qint64 previousEnd = -1;
     for (qsizetype row = 1; row < clips.RowCount(); ++row) {
         const int start = clips.CellNumber(row, sentence::kStartColumn);
         const int end = clips.CellNumber(row, sentence::kEndColumn);
-        if (start < 0 || end <= start || end > lengthMs)
-            problems.append(QStringLiteral("sentence %1: clip %2-%3 ms does not fit lesson %4's recording of %5 ms")
-                                .arg(clips.Cell(row, sentence::kBookSentenceColumn)).arg(start).arg(end)
-                                .arg(lesson).arg(lengthMs));
+        const QString where = QStringLiteral("lesson %1, sentence %2: ").arg(lesson).arg(clips.Cell(row, sentence::kBookSentenceColumn));
+        if (start < 0 || end <= start || end > sound.LengthMs()) {
+            problems.append(where + QStringLiteral("clip %1-%2 ms does not fit the recording of %3 ms")
+                                        .arg(start).arg(end).arg(sound.LengthMs()));
+            continue;
+        }
+        if (previousEnd >= 0 && start - previousEnd < kLeastGapMs)
+            problems.append(where + QStringLiteral("only %1 ms of silence after the clip before it (%2 needed)")
+                                        .arg(start - previousEnd).arg(kLeastGapMs));
+        previousEnd = end;
+        const qsizetype from = sound.At(start);
+        const qsizetype to = sound.At(end);
+        qsizetype first = -1;
+        qsizetype last = -1;
+        for (qsizetype i = from; i < to; ++i) {
+            inClip[std::size_t(i)] = true;
+            if (sound.Loud(i)) {
+                last = i;
+                if (first < 0)
+                    first = i;
+            }
+        }
+        if (first < 0) {
+            problems.append(where + QStringLiteral("clip %1-%2 ms holds no sound").arg(start).arg(end));
+            continue;
+        }
+        const qint64 lead = qint64(first - from) * 1000 / sound.rate;
+        const qint64 tail = qint64(to - 1 - last) * 1000 / sound.rate;
+        if (lead < kLeastMarginMs || lead > kMostMarginMs || tail < kLeastMarginMs || tail > kMostMarginMs)
+            problems.append(where + QStringLiteral("clip %1-%2 ms keeps %3 ms of quiet before its sound and %4 ms "
+                                                   "after it (%5 to %6 wanted)")
+                                        .arg(start).arg(end).arg(lead).arg(tail).arg(kLeastMarginMs).arg(kMostMarginMs));
+    }
+    for (qsizetype i = 0; i < qsizetype(sound.samples.size()); ++i) {
+        if (!inClip[std::size_t(i)] && sound.Loud(i)) {
+            problems.append(QStringLiteral("lesson %1: sound outside every clip at %2 ms")
+                                .arg(lesson).arg(qint64(i) * 1000 / sound.rate));
+            break;
+        }
     }
 }
 
@@ -222,14 +279,14 @@ int CheckBook(const QString& bookPath)
     qsizetype found = 0;
     for (qsizetype lesson = 1; lesson <= book.LessonCount(); ++lesson) {
         const QString recording = sounds.filePath(book.lessons.Cell(lesson, sentence::kRecordingColumn));
-        const qint64 lengthMs = QFileInfo(recording).isFile() ? RecordingLengthMs(recording) : -1;
+        LessonSound sound;
         if (!QFileInfo(recording).isFile()) {
             problems.append(QStringLiteral("lesson %1: recording %2 is missing").arg(lesson).arg(recording));
-        } else if (lengthMs < 0) {
+        } else if (!ReadRecording(recording, sound.samples, sound.rate)) {
             problems.append(QStringLiteral("lesson %1: recording %2 cannot be read").arg(lesson).arg(recording));
         } else {
             ++found;
-            CheckClips(book, lesson, lengthMs, problems);
+            CheckClips(book, lesson, sound, problems);
         }
     }
     for (qsizetype sentence = 1; sentence <= book.SentenceCount(); ++sentence) {

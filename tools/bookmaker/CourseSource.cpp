@@ -1,4 +1,5 @@
 #include "CourseSource.h"
+#include "SpeechSynthesizer.h"
 
 #include "platform/TextEncoding.h"
 
@@ -99,9 +100,9 @@ private:
         else if (key == "sound")
             Header(course_.soundFolder, value, true);
         else if (key == "voice")
-            Header(course_.voice, value, false);
-        else if (key == "speed")
-            Speed(value);
+            Voice(value);
+        else if (key == "pace")
+            Pace(value);
         else if (key == "lesson")
             Lesson(value);
         else if (key == "recording")
@@ -128,14 +129,24 @@ private:
             field = value;
     }
 
-    void Speed(const QString& value)
+    void Voice(const QString& value)
+    {
+        if (!EnglishVoices().contains(value))
+            Error(QStringLiteral("voice must be one of: %1").arg(EnglishVoices().join(", ")));
+        else
+            Header(course_.voice, value, false);
+    }
+
+    void Pace(const QString& value)
     {
         bool ok = false;
-        const int speed = value.toInt(&ok);
-        if (!ok || speed < 80 || speed > 450)
-            Error(QStringLiteral("speed must be 80 to 450 words per minute"));
+        const double pace = value.toDouble(&ok);
+        if (!ok || pace < 0.8 || pace > 2.0)
+            Error(QStringLiteral("pace must be 0.8 to 2.0 (1 is the voice's own pace, 1.2 a little slower)"));
+        else if (!course_.lessons.isEmpty())
+            Error(QStringLiteral("book settings belong before the first lesson"));
         else
-            course_.wordsPerMinute = speed;
+            course_.pace = pace;
     }
 
     void Lesson(const QString& title)

@@ -25,8 +25,9 @@ struct SourceLesson {
 struct CourseSource {
     QString bookName;      // the book file is bookName + ".jz"
     QString soundFolder;   // sub-folder of Sound/
-    QString voice = QStringLiteral("en-us");
-    int wordsPerMinute = 140;
+    QString voice = QStringLiteral("rms"); // one of bookmaker's English voices
+    double pace = 1.0;                      // how much slower than the voice's own pace
+
     QList<SourceLesson> lessons;
 };
 

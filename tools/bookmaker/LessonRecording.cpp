@@ -62,16 +62,23 @@ bool LessonRecording::Write(const QString& path, QString& error) const
     return true;
 }
 
-qint64 RecordingLengthMs(const QString& path)
+bool ReadRecording(const QString& path, std::vector<short>& samples, int& sampleRate)
 {
     SF_INFO format{};
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &format);
     if (file == nullptr)
-        return -1;
+        return false;
+    const bool usable = format.samplerate > 0 && format.channels > 0 && format.frames >= 0;
+    std::vector<short> frames(usable ? std::size_t(format.frames) * std::size_t(format.channels) : 0);
+    const sf_count_t read = usable ? sf_readf_short(file, frames.data(), format.frames) : 0;
     sf_close(file);
-    if (format.samplerate <= 0)
-        return -1;
-    return qint64(format.frames) * 1000 / format.samplerate;
+    if (!usable || read != format.frames)
+        return false;
+    samples.resize(std::size_t(format.frames));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = frames[i * std::size_t(format.channels)];
+    sampleRate = format.samplerate;
+    return true;
 }
 
 } // namespace bookmaker

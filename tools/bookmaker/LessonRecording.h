@@ -33,8 +33,8 @@ private:
     std::vector<short> samples_;
 };
 
-// The length of a recording in milliseconds, read through libsndfile; -1 if
-// it cannot be opened.
-qint64 RecordingLengthMs(const QString& path);
+// A recording's sound as 16-bit samples of its first channel; false if it
+// cannot be read.
+bool ReadRecording(const QString& path, std::vector<short>& samples, int& sampleRate);
 
 } // namespace bookmaker

@@ -1,81 +1,84 @@
 #include "SpeechSynthesizer.h"
 
-#include <espeak-ng/speak_lib.h>
+#include <QStringList>
+
+extern "C" {
+#include <flite/flite.h>
+cst_voice* register_cmu_us_rms(const char* voxdir);
+cst_voice* register_cmu_us_slt(const char* voxdir);
+}
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace bookmaker {
-namespace {
 
-// espeak-ng hands synthesised audio to this callback in pieces; the sample
-// vector of the current Speak call travels in the event's user data.
-int CollectSamples(short* samples, int count, espeak_EVENT* events)
+QStringList EnglishVoices() { return {QStringLiteral("rms"), QStringLiteral("slt")}; }
+
+std::vector<short> AroundTheSound(const std::vector<short>& samples, int sampleRate, int marginMs)
 {
-    if (samples != nullptr && count > 0 && events != nullptr && events->user_data != nullptr) {
-        auto* collected = static_cast<std::vector<short>*>(events->user_data);
-        collected->insert(collected->end(), samples, samples + count);
-    }
-    return 0;   // go on
-}
-
-// Samples quieter than this count as silence when trimming.
-constexpr int kSilenceLevel = 300;
-
-// The spoken part of `samples`, with a few milliseconds of margin kept so the
-// first and last sounds are not clipped.
-void TrimSilence(std::vector<short>& samples, int sampleRate)
-{
-    const auto loud = [](short sample) { return std::abs(int(sample)) > kSilenceLevel; };
+    const auto loud = [](short sample) { return std::abs(int(sample)) > kQuietLevel; };
     const auto first = std::find_if(samples.begin(), samples.end(), loud);
-    if (first == samples.end()) {
-        samples.clear();
-        return;
-    }
+    if (first == samples.end())
+        return {};
     const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
-    const std::ptrdiff_t margin = sampleRate / 100;   // 10 ms
-    const auto begin = first - std::min(margin, first - samples.begin());
-    const auto end = last + std::min(margin, samples.end() - last);
-    samples = std::vector<short>(begin, end);
+    const std::ptrdiff_t margin = std::ptrdiff_t(sampleRate) * marginMs / 1000;
+    const std::ptrdiff_t before = std::min(margin, first - samples.begin());
+    const std::ptrdiff_t after = std::min(margin, samples.end() - last);
+    std::vector<short> cut(std::size_t(margin - before), 0);
+    cut.insert(cut.end(), first - before, last + after);
+    cut.resize(cut.size() + std::size_t(margin - after), 0);
+    return cut;
 }
 
-} // namespace
-
-std::unique_ptr<SpeechSynthesizer> SpeechSynthesizer::Create(const QString& voice, int wordsPerMinute, QString& error)
+std::unique_ptr<SpeechSynthesizer> SpeechSynthesizer::Create(const QString& voiceName, double pace, QString& error)
 {
-    const int sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-    if (sampleRate <= 0) {
-        error = QStringLiteral("espeak-ng could not start (is espeak-ng-data installed?)");
+    static const bool started = (flite_init(), true);
+    (void)started;
+    cst_voice* voice = nullptr;
+    if (voiceName == QLatin1String("rms"))
+        voice = register_cmu_us_rms(nullptr);
+    else if (voiceName == QLatin1String("slt"))
+        voice = register_cmu_us_slt(nullptr);
+    if (voice == nullptr) {
+        error = QStringLiteral("flite has no voice \"%1\" (voices: %2)").arg(voiceName, EnglishVoices().join(", "));
         return nullptr;
     }
-    espeak_SetSynthCallback(CollectSamples);
-    if (espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK) {
-        error = QStringLiteral("espeak-ng has no voice \"%1\"").arg(voice);
-        espeak_Terminate();
+    feat_set_float(voice->features, "duration_stretch", float(pace));
+    std::unique_ptr<SpeechSynthesizer> synthesizer(new SpeechSynthesizer(voice, 0));
+    // The voice's rate, told by what it makes of a word.
+    std::vector<short> probe;
+    if (!synthesizer->Synthesise(QStringLiteral("Hello."), probe, synthesizer->sampleRate_) ||
+        synthesizer->sampleRate_ <= 0) {
+        error = QStringLiteral("flite's voice \"%1\" produced no sound").arg(voiceName);
         return nullptr;
     }
-    espeak_SetParameter(espeakRATE, wordsPerMinute, 0);
-    return std::unique_ptr<SpeechSynthesizer>(new SpeechSynthesizer(sampleRate));
+    return synthesizer;
 }
 
-SpeechSynthesizer::~SpeechSynthesizer()
+bool SpeechSynthesizer::Synthesise(const QString& text, std::vector<short>& samples, int& sampleRate) const
 {
-    espeak_Terminate();
+    const QByteArray utf8 = text.toUtf8();
+    cst_wave* wave = flite_text_to_wave(utf8.constData(), voice_);
+    if (wave == nullptr)
+        return false;
+    samples.assign(wave->samples, wave->samples + std::max(0, wave->num_samples) * std::max(1, wave->num_channels));
+    sampleRate = wave->sample_rate;
+    delete_wave(wave);
+    return true;
 }
 
 bool SpeechSynthesizer::Speak(const QString& text, std::vector<short>& samples, QString& error)
 {
-    samples.clear();
-    const QByteArray utf8 = text.toUtf8();
-    const espeak_ERROR result = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                                             espeakCHARS_UTF8, nullptr, &samples);
-    if (result != EE_OK) {
-        error = QStringLiteral("espeak-ng failed on \"%1\"").arg(text);
+    std::vector<short> spoken;
+    int rate = 0;
+    if (!Synthesise(text, spoken, rate) || rate != sampleRate_) {
+        error = QStringLiteral("flite failed on \"%1\"").arg(text);
         return false;
     }
-    TrimSilence(samples, sampleRate_);
+    samples = AroundTheSound(spoken, sampleRate_, kClipMarginMs);
     if (samples.empty()) {
-        error = QStringLiteral("espeak-ng produced no sound for \"%1\"").arg(text);
+        error = QStringLiteral("flite produced no sound for \"%1\"").arg(text);
         return false;
     }
     return true;
