@@ -234,6 +234,41 @@ TEST_F(BookmakerTest, CheckFailsClipsThatCutIntoTheSoundOrLeaveSoundOutside)
     EXPECT_TRUE(check.out.contains("lesson 1: sound outside every clip")) << check.out.toStdString();
 }
 
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(BookmakerTest, ASentenceCanBeSaidOtherwiseThanItIsWrittenAndBySecondSpeaker)
+{
+    const auto compile = [this](const QString& name, const QString& body) {
+        const QString source = WriteSource(name + ".txt", "book: " + name + "\nsound: " + name + "\n" + body);
+        const Finished run = Bookmaker({"sentence", source, Path(name)});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return FileBytes(Path(name + "/Sound/" + name + "/lesson01.wav"));
+    };
+    const QByteArray dialogue = compile("dialogue", QString::fromUtf8(
+        "lesson: 见面\nen: I'm Li Ming.\nsay: I'm Lee Ming.\nzh: 我是李明。\nen: Hi.\nspeaker: slt\nzh: 你好。\n"));
+    const QByteArray asSaid = compile("said", QString::fromUtf8(
+        "lesson: 见面\nen: I'm Lee Ming.\nzh: 我是李明。\nen: Hi.\nspeaker: slt\nzh: 你好。\n"));
+    const QByteArray oneVoice = compile("onevoice", QString::fromUtf8(
+        "lesson: 见面\nen: I'm Lee Ming.\nzh: 我是李明。\nen: Hi.\nzh: 你好。\n"));
+    ASSERT_FALSE(dialogue.isEmpty());
+    EXPECT_EQ(dialogue, asSaid);      // what is said is the "say:" text
+    EXPECT_NE(dialogue, oneVoice);    // the second sentence in the other voice
+    const sentence::BookLoadResult loaded = sentence::LoadSentenceBook(Path("dialogue/EnglishBook/dialogue.jz"));
+    ASSERT_TRUE(loaded.Ok());
+    EXPECT_EQ(loaded.book.sentences.Cell(1, sentence::kEnglishColumn), "I'm Li Ming.");   // what is shown and typed
+
+    const QString bad = WriteSource("bad.txt", QString::fromUtf8(
+        "book: 坏\nsound: bad\nlesson: 一\nen: Hi.\nzh: 你好。\nspeaker: bob\nsay: 李明\n"));
+    const Finished run = Bookmaker({"sentence", bad, Path("bad")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("bad.txt:6: speaker must be one of: rms, slt")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("bad.txt:7:")) << run.err.toStdString();
+}
+
 TEST_F(BookmakerTest, SourceFaultsNameTheirLines)
 {
     const QString source = WriteSource("bad.txt", QString::fromUtf8(

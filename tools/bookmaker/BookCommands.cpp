@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 #include <cstdio>
 
@@ -59,17 +60,63 @@ sentence::SentenceBookWriter BookWithoutClips(const CourseSource& course)
     return writer;
 }
 
+// The book's voices, each started when a sentence first needs it; all at
+// the book's pace.
+class Voices {
+public:
+    explicit Voices(const CourseSource& course) : course_(course) {}
+
+    // The voice of `sentence`; null (with the fault told) if it cannot start
+    // or speaks at another rate than the book's voice, whose recording it
+    // shares.
+    SpeechSynthesizer* For(const SourceSentence& sentence)
+    {
+        SpeechSynthesizer* book = Started(course_.voice);
+        if (book == nullptr || sentence.speaker.isEmpty() || sentence.speaker == course_.voice)
+            return book;
+        SpeechSynthesizer* own = Started(sentence.speaker);
+        if (own != nullptr && own->SampleRate() != book->SampleRate()) {
+            Err(QStringLiteral("voice \"%1\" speaks at %2 Hz, the book's voice at %3 Hz")
+                    .arg(sentence.speaker).arg(own->SampleRate()).arg(book->SampleRate()));
+            return nullptr;
+        }
+        return own;
+    }
+
+private:
+    SpeechSynthesizer* Started(const QString& name)
+    {
+        std::unique_ptr<SpeechSynthesizer>& voice = started_[name];
+        if (!voice) {
+            QString error;
+            voice = SpeechSynthesizer::Create(name, course_.pace, error);
+            if (!voice)
+                Err(error);
+        }
+        return voice.get();
+    }
+
+    const CourseSource& course_;
+    std::map<QString, std::unique_ptr<SpeechSynthesizer>> started_;
+};
+
 // Speaks one lesson into its recording; adds its sentences and the lesson,
 // with their clips, to `writer`.
-bool RecordLesson(SpeechSynthesizer& voice, const SourceLesson& lesson, const QString& soundFolder,
+bool RecordLesson(Voices& voices, const SourceLesson& lesson, const QString& soundFolder,
                   sentence::SentenceBookWriter& writer)
 {
-    LessonRecording recording(voice.SampleRate());
+    SpeechSynthesizer* bookVoice = voices.For(SourceSentence{});
+    if (bookVoice == nullptr)
+        return false;
+    LessonRecording recording(bookVoice->SampleRate());
     const int first = int(writer.SentenceCount()) + 1;
     std::vector<short> samples;
     for (const SourceSentence& sentence : lesson.sentences) {
+        SpeechSynthesizer* voice = voices.For(sentence);
+        if (voice == nullptr)
+            return false;
         QString error;
-        if (!voice.Speak(sentence.english, samples, error)) {
+        if (!voice->Speak(sentence.spoken.isEmpty() ? sentence.english : sentence.spoken, samples, error)) {
             Err(error);
             return false;
         }
@@ -105,17 +152,13 @@ int CompileSentenceBook(const QString& sourcePath, const QString& outputFolder)
         Err(QStringLiteral("cannot make %1").arg(soundFolder));
         return 1;
     }
-    QString error;
-    const std::unique_ptr<SpeechSynthesizer> voice = SpeechSynthesizer::Create(course.voice, course.pace, error);
-    if (voice == nullptr) {
-        Err(error);
-        return 1;
-    }
+    Voices voices(course);
     sentence::SentenceBookWriter writer(course.soundFolder);
     for (const SourceLesson& lesson : course.lessons) {
-        if (!RecordLesson(*voice, lesson, soundFolder, writer))
+        if (!RecordLesson(voices, lesson, soundFolder, writer))
             return 1;
     }
+    QString error;
     // The book is written last: a build that sees it newer than its source
     // knows the recordings are done too.
     const QString bookPath = output.filePath(QStringLiteral("EnglishBook/") + course.bookName + QStringLiteral(".jz"));

@@ -113,6 +113,10 @@ private:
             SentenceText(value, &SourceSentence::chinese, QStringLiteral("zh"));
         else if (key == "note")
             SentenceText(value, &SourceSentence::note, QStringLiteral("note"));
+        else if (key == "say")
+            Spoken(value);
+        else if (key == "speaker")
+            Speaker(value);
         else
             Error(QStringLiteral("unknown key \"%1\"").arg(key));
     }
@@ -201,6 +205,42 @@ private:
             Error(QStringLiteral("\"%1:\" needs text GBK can store").arg(key));
         else
             sentence.*field = text;
+    }
+
+    // The sentence an "en:" line started, or null (with the fault told).
+    SourceSentence* CurrentSentence(const QString& key)
+    {
+        if (course_.lessons.isEmpty() || course_.lessons.last().sentences.isEmpty()) {
+            Error(QStringLiteral("\"%1:\" belongs after its sentence's \"en:\" line").arg(key));
+            return nullptr;
+        }
+        return &course_.lessons.last().sentences.last();
+    }
+
+    void Spoken(const QString& text)
+    {
+        SourceSentence* sentence = CurrentSentence(QStringLiteral("say"));
+        if (sentence == nullptr)
+            return;
+        if (!sentence->spoken.isEmpty())
+            Error(QStringLiteral("a second \"say:\" line for one sentence"));
+        else if (text.isEmpty() || !IsTypeableAscii(text))
+            Error(QStringLiteral("\"say:\" needs plain ASCII text for the English voice"));
+        else
+            sentence->spoken = text;
+    }
+
+    void Speaker(const QString& voice)
+    {
+        SourceSentence* sentence = CurrentSentence(QStringLiteral("speaker"));
+        if (sentence == nullptr)
+            return;
+        if (!sentence->speaker.isEmpty())
+            Error(QStringLiteral("a second \"speaker:\" line for one sentence"));
+        else if (!EnglishVoices().contains(voice))
+            Error(QStringLiteral("speaker must be one of: %1").arg(EnglishVoices().join(", ")));
+        else
+            sentence->speaker = voice;
     }
 
     void Error(const QString& message, int line = -1)

@@ -12,6 +12,8 @@ struct SourceSentence {
     QString english;
     QString chinese;
     QString note;
+    QString spoken;    // what the voice says instead of `english` (a name it would get wrong); empty: `english`
+    QString speaker;   // the voice of this sentence; empty: the book's
     int line = 0;   // where it starts in the source, for messages
 };
 
