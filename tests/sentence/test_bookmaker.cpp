@@ -2,6 +2,7 @@
 
 #include "BookBytes.h"
 #include "sentence/SentenceBook.h"
+#include "sentence/SentenceBookWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -267,6 +268,29 @@ TEST_F(BookmakerTest, ASentenceCanBeSaidOtherwiseThanItIsWrittenAndBySecondSpeak
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("bad.txt:6: speaker must be one of: rms, slt")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("bad.txt:7:")) << run.err.toStdString();
+}
+
+TEST_F(BookmakerTest, CheckNamesTextsInTheWrongLanguageMissingOrTwice)
+{
+    sentence::SentenceBookWriter writer(QStringLiteral("texts"));
+    writer.AddSentence({QStringLiteral("Good morning."), QString::fromUtf8("早上好。")});
+    writer.AddSentence({QString::fromUtf8("Good 早上."), QString::fromUtf8("早上好。")});
+    writer.AddLesson({QString::fromUtf8("一"), 1, 2, QStringLiteral("one.wav")});
+    writer.AddSentence({QStringLiteral("Hello."), QString::fromUtf8("你好 hello")});
+    writer.AddSentence({QStringLiteral("good morning. "), QString()});
+    writer.AddSentence({QStringLiteral("Thanks, OK."), QString::fromUtf8("谢谢，OK。")});
+    writer.AddLesson({QString::fromUtf8("二"), 3, 5, QStringLiteral("two.wav")});
+    const QString book = WriteBook(QStringLiteral("texts.jz"), writer.ToBytes());
+
+    const Finished check = Bookmaker({"check", book});
+    EXPECT_EQ(check.exitCode, 1);
+    for (const char* finding : {"lesson 1, sentence 2: the English holds characters that are not plain ASCII",
+                                "lesson 2, sentence 3: the Chinese holds English words",
+                                "lesson 2, sentence 4: no Chinese",
+                                "lesson 2, sentence 4: the same as sentence 1",
+                                "lesson 2, sentence 5: the Chinese holds English words"})
+        EXPECT_TRUE(check.out.contains(QString::fromUtf8(finding))) << finding << "\n" << check.out.toStdString();
+    EXPECT_FALSE(check.out.contains("sentence 1:")) << check.out.toStdString();
 }
 
 TEST_F(BookmakerTest, SourceFaultsNameTheirLines)

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -306,6 +307,61 @@ void CheckClips(const sentence::SentenceBook& book, qsizetype lesson, const Less
     }
 }
 
+// The lesson holding sentence `number`, 0 if none does.
+qsizetype LessonOf(const sentence::SentenceBook& book, qsizetype number)
+{
+    for (qsizetype lesson = 1; lesson <= book.LessonCount(); ++lesson)
+        if (number >= book.lessons.CellNumber(lesson, sentence::kFirstSentenceColumn) &&
+            number <= book.lessons.CellNumber(lesson, sentence::kLastSentenceColumn))
+            return lesson;
+    return 0;
+}
+
+// A run of two or more Latin letters: English words inside a Chinese text.
+bool HoldsLatinWord(QStringView text)
+{
+    int run = 0;
+    for (const QChar c : text) {
+        run = (c.unicode() < 0x80 && c.isLetter()) ? run + 1 : 0;
+        if (run >= 2)
+            return true;
+    }
+    return false;
+}
+
+bool HoldsNonAscii(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x80; });
+}
+
+// Faults of the texts a learner reads, hears and types: every sentence has
+// its English and its Chinese, each in its own language, and no sentence of
+// the book is there twice.
+void CheckTexts(const sentence::SentenceBook& book, QStringList& problems)
+{
+    QHash<QString, qsizetype> seen;
+    for (qsizetype number = 1; number <= book.SentenceCount(); ++number) {
+        const QString english = book.sentences.CellView(number, sentence::kEnglishColumn).trimmed().toString();
+        const QStringView chinese = book.sentences.CellView(number, sentence::kChineseColumn).trimmed();
+        const QString where = QStringLiteral("lesson %1, sentence %2: ").arg(LessonOf(book, number)).arg(number);
+        if (english.isEmpty())
+            problems.append(where + QStringLiteral("no English"));
+        else if (HoldsNonAscii(english))
+            problems.append(where + QStringLiteral("the English holds characters that are not plain ASCII"));
+        if (chinese.isEmpty())
+            problems.append(where + QStringLiteral("no Chinese"));
+        else if (HoldsLatinWord(chinese))
+            problems.append(where + QStringLiteral("the Chinese holds English words"));
+        if (english.isEmpty())
+            continue;
+        const QString key = english.toLower();
+        if (const auto earlier = seen.constFind(key); earlier != seen.constEnd())
+            problems.append(where + QStringLiteral("the same as sentence %1").arg(*earlier));
+        else
+            seen.insert(key, number);
+    }
+}
+
 } // namespace
 
 int CheckBook(const QString& bookPath)
@@ -332,10 +388,7 @@ int CheckBook(const QString& bookPath)
             CheckClips(book, lesson, sound, problems);
         }
     }
-    for (qsizetype sentence = 1; sentence <= book.SentenceCount(); ++sentence) {
-        if (book.sentences.CellView(sentence, sentence::kEnglishColumn).trimmed().isEmpty())
-            problems.append(QStringLiteral("sentence %1 has no English").arg(sentence));
-    }
+    CheckTexts(book, problems);
 
     const QString name = QFileInfo(bookPath).fileName();
     for (const QString& problem : problems)
