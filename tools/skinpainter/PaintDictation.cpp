@@ -73,12 +73,8 @@ std::vector<PaintedPicture> PaintDictation()
     }
     std::vector<PaintedPicture> pictures{{QString::fromUtf8(Background), background},
                                          {QString::fromUtf8(RestingFace), Plate(NextSenImage.place, false)}};
-    for (const Switch& layout : Switches) {
-        QImage off = ground;
-        QPainter painter(&off);
-        DrawSwitch(painter, layout.place, QString::fromUtf8(layout.caption), false);
-        painter.end();
-        pictures.push_back({QString::fromUtf8(layout.offFace), Crop(off, layout.place)});
-    }
+    for (const Switch& layout : Switches)
+        pictures.push_back(
+            {QString::fromUtf8(layout.offFace), SwitchOnGround(ground, layout.place, QString::fromUtf8(layout.caption), false)});
     return pictures;
 }

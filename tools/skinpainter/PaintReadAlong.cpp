@@ -60,12 +60,8 @@ std::vector<PaintedPicture> PaintReadAlong()
     const QImage ground = PaintGround();
     std::vector<PaintedPicture> pictures{{QString::fromUtf8(Background), ground},
                                          {QString::fromUtf8(PressedFace), PressedPlate(kivReadStart.place)}};
-    for (const Switch& layout : Switches) {
-        QImage on = ground;
-        QPainter painter(&on);
-        DrawSwitch(painter, layout.place, QString::fromUtf8(layout.caption), true);
-        painter.end();
-        pictures.push_back({QString::fromUtf8(layout.onFace), Crop(on, layout.place)});
-    }
+    for (const Switch& layout : Switches)
+        pictures.push_back(
+            {QString::fromUtf8(layout.onFace), SwitchOnGround(ground, layout.place, QString::fromUtf8(layout.caption), true)});
     return pictures;
 }

@@ -80,20 +80,11 @@ std::vector<PaintedPicture> PaintWholeLesson()
     }
     std::vector<PaintedPicture> pictures{{QString::fromUtf8(Background), background},
                                          {QString::fromUtf8(SenWin), PaintTextCard(ground)}};
-    for (const Switch& layout : Switches) {
-        QImage off = ground;
-        QPainter painter(&off);
-        DrawSwitch(painter, layout.place, QString::fromUtf8(layout.caption), false);
-        painter.end();
-        pictures.push_back({QString::fromUtf8(layout.offFace), Crop(off, layout.place)});
-    }
-    // Each lit face is painted on the bare ground, so its corners blend in.
-    for (const Command& command : Commands) {
-        QImage lit = ground;
-        QPainter painter(&lit);
-        DrawFace(painter, command.place, QString::fromUtf8(command.caption), QString(), true);
-        painter.end();
-        pictures.push_back({QString::fromUtf8(command.litFace), Crop(lit, command.place)});
-    }
+    for (const Switch& layout : Switches)
+        pictures.push_back(
+            {QString::fromUtf8(layout.offFace), SwitchOnGround(ground, layout.place, QString::fromUtf8(layout.caption), false)});
+    for (const Command& command : Commands)
+        pictures.push_back(
+            {QString::fromUtf8(command.litFace), FaceOnGround(ground, command.place, QString::fromUtf8(command.caption), true)});
     return pictures;
 }

@@ -79,13 +79,8 @@ std::vector<PaintedPicture> PaintWordLinking()
     }
     std::vector<PaintedPicture> pictures{{QString::fromUtf8(Background), background},
                                          {QString::fromUtf8(Marker), Crop(on, MarkOf(kivFaYinImage.place))}};
-    // Each lit face is painted on the bare ground, so its corners blend in.
-    for (const Command& command : Commands) {
-        QImage lit = ground;
-        QPainter painter(&lit);
-        DrawFace(painter, command.place, QString::fromUtf8(command.caption), QString(), true);
-        painter.end();
-        pictures.push_back({QString::fromUtf8(command.litFace), Crop(lit, command.place)});
-    }
+    for (const Command& command : Commands)
+        pictures.push_back(
+            {QString::fromUtf8(command.litFace), FaceOnGround(ground, command.place, QString::fromUtf8(command.caption), true)});
     return pictures;
 }

@@ -222,3 +222,21 @@ void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& capti
 } // namespace style
 
 QImage Crop(const QImage& image, const LayoutRect& place) { return image.copy(style::ToRect(place)); }
+
+QImage FaceOnGround(const QImage& ground, const LayoutRect& place, const QString& caption, bool lit)
+{
+    QImage face = ground;
+    QPainter painter(&face);
+    style::DrawFace(painter, place, caption, QString(), lit);
+    painter.end();
+    return Crop(face, place);
+}
+
+QImage SwitchOnGround(const QImage& ground, const LayoutRect& place, const QString& caption, bool on)
+{
+    QImage face = ground;
+    QPainter painter(&face);
+    style::DrawSwitch(painter, place, caption, on);
+    painter.end();
+    return Crop(face, place);
+}

@@ -69,6 +69,12 @@ struct PaintedPicture {
 // Crops `place` out of `image`: the picture a twin or a face control holds.
 QImage Crop(const QImage& image, const LayoutRect& place);
 
+// A button's face (lit or resting) and a switch's face (on or off), painted
+// on `ground` at `place` and cropped, so their corners blend into the ground
+// they sit on.
+QImage FaceOnGround(const QImage& ground, const LayoutRect& place, const QString& caption, bool lit);
+QImage SwitchOnGround(const QImage& ground, const LayoutRect& place, const QString& caption, bool on);
+
 // The painters of each screen; main() collects their pictures.
 std::vector<PaintedPicture> PaintMainMenu();
 std::vector<PaintedPicture> PaintSentenceCourse();
