@@ -74,6 +74,20 @@ TypedWordPlace PlaceTypedWord(const QString& lineText, const QString& word, cons
     return {line, lineWidth - wordWidth, wordWidth, false};
 }
 
+int TypedLineCount(const QStringList& words, const TextWidth& width, int inputWidth)
+{
+    if (words.isEmpty())
+        return 0;
+    int lines = 1;
+    QString lineText = words.first();
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const TypedWordPlace place = PlaceTypedWord(lineText, words[i], width, inputWidth);
+        lineText = place.lineText;
+        lines += place.wraps ? 1 : 0;
+    }
+    return lines;
+}
+
 std::vector<InkRun> RepaintedInk(const QString& sentence, const QStringList& words, int typed, const TextWidth& width,
                                  int inputWidth)
 {

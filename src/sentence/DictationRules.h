@@ -65,6 +65,10 @@ struct TypedWordPlace {
 };
 TypedWordPlace PlaceTypedWord(const QString& lineText, const QString& word, const TextWidth& width, int inputWidth);
 
+// How many lines the sentence's words take on the input as the learner types
+// them, each word placed as above; 0 for no words.
+int TypedLineCount(const QStringList& words, const TextWidth& width, int inputWidth);
+
 // Typed text as drawn: a run of characters with its top-left corner inside
 // the input.
 struct InkRun {

@@ -22,10 +22,6 @@ namespace {
 using namespace bjzTypeSenLayout;
 using sentence::kDictationLineHeight;
 
-// The screen's font, in which every width is measured, 24 pixels high: the
-// program's sans face stands in for the screen font.
-constexpr int kScreenFontPixels = 24;
-
 // Typed text and the sentence to copy share one way of being drawn, so the
 // typed letters cover the sentence's letters exactly.
 void DrawInk(QPainter& painter, const std::vector<sentence::InkRun>& runs, const QColor& colour)
@@ -94,7 +90,8 @@ void ShowSwitch(TkivImage1& button, std::uint8_t on, const TImage& empty, const 
 
 TbjzTypeSenForm::TbjzTypeSenForm() : TForm(FormKind::FullScreen, Width, Height, QStringLiteral("bjzTypeSenForm"))
 {
-    setFont(look::SansFont(kScreenFontPixels));
+    // Every width on the screen is measured in this font.
+    setFont(look::SansFont(bjzTypeSenLayout::TypedTextPixels));
     // No text box takes the keys: the screen does, and an input method
     // delivers its characters here too.
     setFocusPolicy(Qt::StrongFocus);

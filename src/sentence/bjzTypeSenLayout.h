@@ -33,6 +33,8 @@ inline constexpr LayoutRect English{80, 166, 640, 222};
 // The paper card under it, ruled every typed line.
 inline constexpr LayoutRect Paper{64, 154, 672, 246};
 inline constexpr int RuledLines = 7;
+// The pixel size of the screen's sans face, in which the sentence is typed.
+inline constexpr int TypedTextPixels = 24;
 
 // The caret, the word-length underline and the helps at the word or caret.
 inline constexpr int CaretWidth = 2;

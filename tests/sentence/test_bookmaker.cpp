@@ -293,6 +293,27 @@ TEST_F(BookmakerTest, CheckNamesTextsInTheWrongLanguageMissingOrTwice)
     EXPECT_FALSE(check.out.contains("sentence 1:")) << check.out.toStdString();
 }
 
+TEST_F(BookmakerTest, CheckFindsWordsRunTogetherAndSentencesDictationCannotShow)
+{
+    sentence::SentenceBookWriter writer(QStringLiteral("words"));
+    writer.AddSentence({QStringLiteral("Nice to talkto you. Please carryon."), QString::fromUtf8("很高兴和你聊天。")});
+    writer.AddSentence({QStringLiteral("I'm Li Ming, from Hangzhou. You'd better hurry, Anna's waiting!"),
+                        QString::fromUtf8("我是李明。")});
+    // One wide word to a line: nine lines on a card ruled for seven.
+    writer.AddSentence({QStringList(9, QString(26, u'W')).join(u' ') + u'.', QString::fromUtf8("很长。")});
+    writer.AddLesson({QString::fromUtf8("一"), 1, 3, QStringLiteral("one.wav")});
+    const QString book = WriteBook(QStringLiteral("words.jz"), writer.ToBytes());
+
+    const Finished check = Bookmaker({"check", book});
+    EXPECT_EQ(check.exitCode, 1);
+    for (const char* finding : {"lesson 1, sentence 1: \"talkto\" looks like two words run together (\"talk to\")",
+                                "lesson 1, sentence 1: \"carryon\" looks like two words run together (\"carry on\")",
+                                "lesson 1, sentence 3: dictation shows 7 lines, the sentence takes 9"})
+        EXPECT_TRUE(check.out.contains(QString::fromUtf8(finding))) << finding << "\n" << check.out.toStdString();
+    // Names, contractions and possessives are no run-together words.
+    EXPECT_FALSE(check.out.contains("sentence 2:")) << check.out.toStdString();
+}
+
 TEST_F(BookmakerTest, SourceFaultsNameTheirLines)
 {
     const QString source = WriteSource("bad.txt", QString::fromUtf8(

@@ -1,14 +1,20 @@
 #include "BookCommands.h"
 
 #include "CourseSource.h"
+#include "EnglishWords.h"
 #include "LessonRecording.h"
 #include "SpeechSynthesizer.h"
+#include "controls/Look.h"
+#include "sentence/DictationRules.h"
 #include "sentence/SentenceBook.h"
 #include "sentence/SentenceBookWriter.h"
+#include "sentence/SentenceWords.h"
+#include "sentence/bjzTypeSenLayout.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHash>
 #include <algorithm>
 #include <cstdlib>
@@ -334,11 +340,36 @@ bool HoldsNonAscii(QStringView text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x80; });
 }
 
+// What dictation makes of an English sentence: how many lines it takes on
+// the input, typed in the screen's own font.
+class DictationFit {
+public:
+    DictationFit() : metrics_(look::SansFont(bjzTypeSenLayout::TypedTextPixels)) {}
+
+    bool Fits(const QString& english, int& lines) const
+    {
+        lines = sentence::TypedLineCount(sentence::SplitWords(english),
+                                         [this](const QString& text) { return metrics_.horizontalAdvance(text); },
+                                         bjzTypeSenLayout::EnglishInput.Width);
+        return lines <= bjzTypeSenLayout::RuledLines;
+    }
+
+private:
+    QFontMetrics metrics_;
+};
+
 // Faults of the texts a learner reads, hears and types: every sentence has
-// its English and its Chinese, each in its own language, and no sentence of
-// the book is there twice.
+// its English and its Chinese, each in its own language, no two words of the
+// English run together, dictation has room for it, and no sentence of the
+// book is there twice.
 void CheckTexts(const sentence::SentenceBook& book, QStringList& problems)
 {
+    EnglishWords dictionary;
+    QString error;
+    const bool haveWords = dictionary.Load(QString::fromLatin1(kWordListPath), error);
+    if (!haveWords)
+        problems.append(error);
+    const DictationFit dictation;
     QHash<QString, qsizetype> seen;
     for (qsizetype number = 1; number <= book.SentenceCount(); ++number) {
         const QString english = book.sentences.CellView(number, sentence::kEnglishColumn).trimmed().toString();
@@ -354,6 +385,13 @@ void CheckTexts(const sentence::SentenceBook& book, QStringList& problems)
             problems.append(where + QStringLiteral("the Chinese holds English words"));
         if (english.isEmpty())
             continue;
+        for (const QString& word : LetterWords(english)) {
+            if (const QString parts = haveWords ? dictionary.RunTogether(word) : QString(); !parts.isEmpty())
+                problems.append(where + QStringLiteral("\"%1\" looks like two words run together (\"%2\")").arg(word, parts));
+        }
+        if (int lines = 0; !dictation.Fits(english, lines))
+            problems.append(where + QStringLiteral("dictation shows %1 lines, the sentence takes %2")
+                                        .arg(bjzTypeSenLayout::RuledLines).arg(lines));
         const QString key = english.toLower();
         if (const auto earlier = seen.constFind(key); earlier != seen.constEnd())
             problems.append(where + QStringLiteral("the same as sentence %1").arg(*earlier));

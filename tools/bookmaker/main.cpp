@@ -6,7 +6,10 @@
 
 #include "BookCommands.h"
 
+#include <QGuiApplication>
 #include <QString>
+
+#include "platform/Fonts.h"
 
 #include <cstdio>
 #include <cstring>
@@ -35,7 +38,13 @@ int main(int argc, char** argv)
         return bookmaker::CompileSentenceBook(Argument(argv[2]), Argument(argv[3]));
     if (argc == 3 && std::strcmp(argv[1], "dump") == 0)
         return bookmaker::DumpBook(Argument(argv[2]));
-    if (argc == 3 && std::strcmp(argv[1], "check") == 0)
+    if (argc == 3 && std::strcmp(argv[1], "check") == 0) {
+        // The check measures sentences in the dictation screen's font, which
+        // needs the program's fonts but never a window.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication fonts(argc, argv);
+        platform::InstallFontSubstitutions();
         return bookmaker::CheckBook(Argument(argv[2]));
+    }
     return Usage();
 }
