@@ -1,50 +1,10 @@
 #include "CourseSource.h"
+#include "SourceText.h"
 #include "SpeechSynthesizer.h"
 
-#include "platform/TextEncoding.h"
-
-#include <QRegularExpression>
 
 namespace bookmaker {
 namespace {
-
-// A line "key: value"; keys are ASCII words.
-struct SourceLine {
-    QString key;
-    QString value;
-};
-
-bool SplitLine(const QString& line, SourceLine& parsed)
-{
-    static const QRegularExpression pattern(QStringLiteral("^([a-z]+)\\s*:\\s*(.*)$"));
-    const QRegularExpressionMatch match = pattern.match(line);
-    if (!match.hasMatch())
-        return false;
-    parsed = {match.captured(1), match.captured(2).trimmed()};
-    return true;
-}
-
-// Book text is stored as GBK: a character GBK lacks would turn into '?'.
-bool FitsGbk(const QString& text)
-{
-    return platform::GbkToUnicode(platform::UnicodeToGbk(text)) == text;
-}
-
-// The learner types the English in dictation, so it must be typeable.
-bool IsTypeableAscii(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
-            return false;
-    }
-    return true;
-}
-
-// A name that can be used as one file or folder name.
-bool IsPlainName(const QString& name)
-{
-    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') && !name.contains('\\');
-}
 
 QString DefaultRecordingName(qsizetype lessonNumber)
 {
@@ -58,14 +18,11 @@ public:
     {
     }
 
-    void Line(int number, const QString& raw)
+    void Line(int number, const QString& line)
     {
         lineNumber_ = number;
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            return;
         SourceLine parsed;
-        if (!SplitLine(line, parsed)) {
+        if (!SplitSourceLine(line, parsed)) {
             Error(QStringLiteral("expected \"key: value\", found \"%1\"").arg(line));
             return;
         }
@@ -143,10 +100,9 @@ private:
 
     void Pace(const QString& value)
     {
-        bool ok = false;
-        const double pace = value.toDouble(&ok);
-        if (!ok || pace < 0.8 || pace > 2.0)
-            Error(QStringLiteral("pace must be 0.8 to 2.0 (1 is the voice's own pace, 1.2 a little slower)"));
+        double pace = 0;
+        if (!ParsePace(value, pace))
+            Error(QString::fromLatin1(kPaceFault));
         else if (!course_.lessons.isEmpty())
             Error(QStringLiteral("book settings belong before the first lesson"));
         else
@@ -245,9 +201,7 @@ private:
 
     void Error(const QString& message, int line = -1)
     {
-        const int where = line < 0 ? lineNumber_ : line;
-        errors_.append(where > 0 ? QStringLiteral("%1:%2: %3").arg(sourceName_).arg(where).arg(message)
-                                 : QStringLiteral("%1: %2").arg(sourceName_, message));
+        errors_.append(SourceFault(sourceName_, line < 0 ? lineNumber_ : line, message));
     }
 
     const QString& sourceName_;
@@ -263,12 +217,7 @@ bool ParseCourseSource(const QString& text, const QString& sourceName, CourseSou
     course = CourseSource{};
     errors.clear();
     Parser parser(sourceName, course, errors);
-    QString content = text;
-    if (content.startsWith(QChar(0xFEFF)))
-        content.remove(0, 1);
-    const QStringList lines = content.split(u'\n');
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        parser.Line(int(i + 1), lines[i]);
+    ForEachSourceLine(text, [&parser](int number, const QString& line) { parser.Line(number, line); });
     parser.Finish();
     return errors.isEmpty();
 }
