@@ -1,5 +1,6 @@
 #include "BookCommands.h"
 
+#include "Console.h"
 #include "CourseSource.h"
 #include "EnglishWords.h"
 #include "LessonRecording.h"
@@ -24,15 +25,6 @@
 
 namespace bookmaker {
 namespace {
-
-void Print(FILE* stream, const QString& line)
-{
-    const QByteArray bytes = (line + u'\n').toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
-void Out(const QString& line) { Print(stdout, line); }
-void Err(const QString& line) { Print(stderr, QStringLiteral("bookmaker: ") + line); }
 
 // ---------------------------------------------------------------------------
 // sentence SOURCE OUTDIR

@@ -13,6 +13,12 @@ namespace {
 constexpr int kLeadInMs = 300;
 constexpr int kPauseMs = 800;
 
+// How hard an MP3 recording is squeezed (0 best quality, 1 smallest): a
+// voice at 16 kHz stays clear well below libsndfile's default.
+constexpr double kMp3CompressionLevel = 0.2;
+
+bool IsMp3Path(const QString& path) { return path.endsWith(QStringLiteral(".mp3"), Qt::CaseInsensitive); }
+
 } // namespace
 
 LessonRecording::LessonRecording(int sampleRate) : sampleRate_(sampleRate)
@@ -40,11 +46,18 @@ bool LessonRecording::Write(const QString& path, QString& error) const
     SF_INFO format{};
     format.samplerate = sampleRate_;
     format.channels = 1;
-    format.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    // libsndfile writes an MP3 with the encoder's delay and padding noted in
+    // its header, so gapless decoders give back exactly these samples and
+    // the clips keep their places.
+    format.format = IsMp3Path(path) ? SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III : SF_FORMAT_WAV | SF_FORMAT_PCM_16;
     SNDFILE* file = sf_open(QFile::encodeName(partial).constData(), SFM_WRITE, &format);
     if (file == nullptr) {
         error = QStringLiteral("cannot write %1: %2").arg(partial, QString::fromUtf8(sf_strerror(nullptr)));
         return false;
+    }
+    if (IsMp3Path(path)) {
+        double level = kMp3CompressionLevel;
+        sf_command(file, SFC_SET_COMPRESSION_LEVEL, &level, sizeof level);
     }
     const sf_count_t written = sf_write_short(file, samples_.data(), sf_count_t(samples_.size()));
     const bool closed = sf_close(file) == 0;

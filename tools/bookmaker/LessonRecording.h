@@ -21,7 +21,8 @@ public:
     // clip covers every sample of the sentence: its start is rounded down and
     // its end up to whole milliseconds.
     Clip AddSentence(const std::vector<short>& samples);
-    // Writes a 16-bit mono WAV file, whole or not at all.
+    // Writes a 16-bit mono WAV file, or an MP3 when `path` ends in ".mp3",
+    // whole or not at all.
     bool Write(const QString& path, QString& error) const;
 
     qint64 SampleCount() const { return qint64(samples_.size()); }
