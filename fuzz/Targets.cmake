@@ -2,13 +2,16 @@
 # the regression run in the normal build (tests/fuzz/CMakeLists.txt): each
 # target's entry source, the helpers it needs and the libraries it reads with.
 set(TINGDU_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
-set(TINGDU_FUZZ_TARGETS gbk sentence_book rtf sound_file mp3)
+set(TINGDU_FUZZ_TARGETS gbk sentence_book word_book rtf sound_file mp3)
 
 set(TINGDU_FUZZ_gbk_SOURCES gbk_fuzzer.cpp)
 set(TINGDU_FUZZ_gbk_LIBS tingdu_platform)
 
 set(TINGDU_FUZZ_sentence_book_SOURCES sentence_book_fuzzer.cpp)
 set(TINGDU_FUZZ_sentence_book_LIBS tingdu_sentence_core)
+
+set(TINGDU_FUZZ_word_book_SOURCES word_book_fuzzer.cpp)
+set(TINGDU_FUZZ_word_book_LIBS tingdu_word_core)
 
 set(TINGDU_FUZZ_rtf_SOURCES rtf_fuzzer.cpp)
 set(TINGDU_FUZZ_rtf_LIBS tingdu_controls)

@@ -1,0 +1,113 @@
+#include "WordBookWriter.h"
+
+#include "platform/TextEncoding.h"
+#include "word/WordBookFormat.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace word {
+namespace {
+
+using namespace wd;
+
+// The longest prefix of GBK `text` that fits `capacity` bytes without
+// splitting a two-byte character.
+QByteArray FitGbk(const QByteArray& text, qsizetype capacity)
+{
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const qsizetype width = static_cast<unsigned char>(text[end]) >= 0x81 && end + 1 < text.size() ? 2 : 1;
+        if (end + width > capacity)
+            break;
+        end += width;
+    }
+    return text.left(end);
+}
+
+void PutText(char* record, qsizetype offset, const QString& text, qsizetype capacity)
+{
+    const QByteArray bytes = FitGbk(platform::UnicodeToGbk(text), capacity);
+    record[offset] = char(bytes.size());
+    std::memcpy(record + offset + 1, bytes.constData(), size_t(bytes.size()));
+}
+
+void PutWord(char* record, const BookWord& word)
+{
+    PutText(record, kWordOffset, word.word, kWordCapacity);
+    PutText(record, kPhoneticOffset, word.phonetic, kPhoneticCapacity);
+    PutText(record, kMeaningOffset, word.meaning, kMeaningCapacity);
+    PutText(record, kStartPointOffset, QString::number(word.start), kStartPointCapacity);
+    PutText(record, kEndPointOffset, QString::number(word.end), kEndPointCapacity);
+}
+
+bool Encodable(const QString& text)
+{
+    return platform::GbkToUnicode(platform::UnicodeToGbk(text)) == text;
+}
+
+void CheckText(QStringList& problems, const QString& where, const QString& field, const QString& text,
+               qsizetype capacity)
+{
+    if (!Encodable(text))
+        problems.append(QStringLiteral("%1的%2含有 GBK 无法表示的字符").arg(where, field));
+    if (platform::UnicodeToGbk(text).size() > capacity)
+        problems.append(QStringLiteral("%1的%2超过 %3 字节，会被截断").arg(where, field).arg(capacity));
+}
+
+} // namespace
+
+int WordBookWriter::AddWord(const BookWord& word)
+{
+    words_.append(word);
+    return int(words_.size());
+}
+
+QStringList WordBookWriter::Problems() const
+{
+    QStringList problems;
+    if (words_.isEmpty())
+        problems.append(QStringLiteral("书中没有单词"));
+    for (qsizetype k = 0; k < words_.size(); ++k) {
+        const BookWord& word = words_[k];
+        const QString where = QStringLiteral("第 %1 个单词").arg(k + 1);
+        CheckText(problems, where, QStringLiteral("单词"), word.word, kWordCapacity);
+        CheckText(problems, where, QStringLiteral("音标"), word.phonetic, kPhoneticCapacity);
+        CheckText(problems, where, QStringLiteral("词义"), word.meaning, kMeaningCapacity);
+        CheckText(problems, where, QStringLiteral("开始点"), QString::number(word.start), kStartPointCapacity);
+        CheckText(problems, where, QStringLiteral("结束点"), QString::number(word.end), kEndPointCapacity);
+    }
+    return problems;
+}
+
+QByteArray WordBookWriter::ToBytes() const
+{
+    QByteArray bytes((kFirstWordRecord + words_.size()) * kRecordSize, '\0');
+    for (qsizetype k = 0; k < words_.size(); ++k)
+        PutWord(bytes.data() + (kFirstWordRecord + k) * kRecordSize, words_[k]);
+    return bytes;
+}
+
+bool WordBookWriter::WriteFile(const QString& path, QString* error) const
+{
+    const auto fail = [error](const QString& why) {
+        if (error != nullptr)
+            *error = why;
+        return false;
+    };
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("无法建立文件夹 %1").arg(folder));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(path + QStringLiteral("：") + file.errorString());
+    const QByteArray bytes = ToBytes();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return fail(path + QStringLiteral("：") + file.errorString());
+    return true;
+}
+
+} // namespace word
