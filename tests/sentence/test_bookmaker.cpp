@@ -314,6 +314,47 @@ TEST_F(BookmakerTest, CheckFindsWordsRunTogetherAndSentencesDictationCannotShow)
     EXPECT_FALSE(check.out.contains("sentence 2:")) << check.out.toStdString();
 }
 
+TEST_F(BookmakerTest, CompilesAWordSourceIntoABookWhoseClipsHoldEachWord)
+{
+    const QString source = WriteSource(QStringLiteral("words.txt"), QString::fromUtf8("book: 水果\n"
+                                                                                      "word: apple | ˈæpəl | n. 苹果\n"
+                                                                                      "word: banana |  | n. 香蕉\n"
+                                                                                      "word: orange juice | ˈɔrɪndʒ dʒus | 橙汁\n"));
+    const Finished made = Bookmaker({"word", source, folder_.path()});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    const QString book = Path(QString::fromUtf8("bdcBook/水果.wd"));
+    ASSERT_TRUE(QFileInfo(Path(QString::fromUtf8("bdcSound/水果.mp3"))).isFile());
+
+    const Finished dump = Bookmaker({"dump", book});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    const QStringList rows = dump.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 3);
+    // The phonetic as the font shows it: the stored code mapped once more.
+    EXPECT_TRUE(rows[0].startsWith(QString::fromUtf8("1\tapple\tn. 苹果\t5BpZl\t"))) << rows[0].toStdString();
+    EXPECT_TRUE(rows[1].startsWith(QString::fromUtf8("2\tbanana\tn. 香蕉\tbZ5nBnZ\t"))) << rows[1].toStdString();
+    // Clips in order, apart, each of some length.
+    qint64 previousEnd = -1;
+    for (const QString& row : rows) {
+        const QStringList cells = row.split(u'\t');
+        ASSERT_EQ(cells.size(), 6);
+        EXPECT_GT(cells[4].toLongLong(), previousEnd);
+        EXPECT_GT(cells[5].toLongLong(), cells[4].toLongLong() + 200);
+        previousEnd = cells[5].toLongLong();
+    }
+
+    const Finished check = Bookmaker({"check", book});
+    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
+    EXPECT_TRUE(check.out.contains(QString::fromUtf8("水果.wd: 3 words, recording found")));
+
+    QFile::remove(Path(QString::fromUtf8("bdcSound/水果.mp3")));
+    const Finished unheard = Bookmaker({"check", book});
+    EXPECT_EQ(unheard.exitCode, 1);
+    EXPECT_TRUE(unheard.out.contains("is missing")) << unheard.out.toStdString();
+    const Finished damaged = Bookmaker({"check", WriteBook(QStringLiteral("short.wd"), QByteArray(700, 'x'))});
+    EXPECT_EQ(damaged.exitCode, 1);
+    EXPECT_FALSE(damaged.crashed);
+}
+
 TEST_F(BookmakerTest, SourceFaultsNameTheirLines)
 {
     const QString source = WriteSource("bad.txt", QString::fromUtf8(

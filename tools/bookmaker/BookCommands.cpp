@@ -2,6 +2,7 @@
 
 #include "Console.h"
 #include "CourseSource.h"
+#include "ClipRule.h"
 #include "EnglishWords.h"
 #include "LessonRecording.h"
 #include "SpeechSynthesizer.h"
@@ -236,73 +237,15 @@ int DumpBook(const QString& bookPath)
 
 namespace {
 
-// The silence a clip keeps inside it before its first sound and after its
-// last, and the least silence between one clip's end and the next one's start.
-constexpr int kLeastMarginMs = 30;
-constexpr int kMostMarginMs = 80;
-constexpr int kLeastGapMs = 500;
-
-struct LessonSound {
-    std::vector<short> samples;
-    int rate = 0;
-
-    qint64 LengthMs() const { return qint64(samples.size()) * 1000 / rate; }
-    qsizetype At(qint64 ms) const { return qsizetype(std::clamp<qint64>(ms * rate / 1000, 0, qint64(samples.size()))); }
-    bool Loud(qsizetype i) const { return std::abs(int(samples[std::size_t(i)])) > kQuietLevel; }
-};
-
-// Faults of one lesson's clips against its recording: every clip fits it and
-// holds all of its sentence's sound with a little quiet at each end, and the
-// clips are far enough apart that a clip stopped late never lets the next
-// sentence be heard.
-void CheckClips(const sentence::SentenceBook& book, qsizetype lesson, const LessonSound& sound, QStringList& problems)
+// Faults of one lesson's clips against its recording (see ClipRule.h).
+void CheckClips(const sentence::SentenceBook& book, qsizetype lesson, const Recording& sound, QStringList& problems)
 {
-    const StringTable clips = sentence::LessonSentenceTable(book.sentences, book.lessons, lesson);
-    std::vector<bool> inClip(sound.samples.size(), false);
-    qint64 previousEnd = -1;
-    for (qsizetype row = 1; row < clips.RowCount(); ++row) {
-        const int start = clips.CellNumber(row, sentence::kStartColumn);
-        const int end = clips.CellNumber(row, sentence::kEndColumn);
-        const QString where = QStringLiteral("lesson %1, sentence %2: ").arg(lesson).arg(clips.Cell(row, sentence::kBookSentenceColumn));
-        if (start < 0 || end <= start || end > sound.LengthMs()) {
-            problems.append(where + QStringLiteral("clip %1-%2 ms does not fit the recording of %3 ms")
-                                        .arg(start).arg(end).arg(sound.LengthMs()));
-            continue;
-        }
-        if (previousEnd >= 0 && start - previousEnd < kLeastGapMs)
-            problems.append(where + QStringLiteral("only %1 ms of silence after the clip before it (%2 needed)")
-                                        .arg(start - previousEnd).arg(kLeastGapMs));
-        previousEnd = end;
-        const qsizetype from = sound.At(start);
-        const qsizetype to = sound.At(end);
-        qsizetype first = -1;
-        qsizetype last = -1;
-        for (qsizetype i = from; i < to; ++i) {
-            inClip[std::size_t(i)] = true;
-            if (sound.Loud(i)) {
-                last = i;
-                if (first < 0)
-                    first = i;
-            }
-        }
-        if (first < 0) {
-            problems.append(where + QStringLiteral("clip %1-%2 ms holds no sound").arg(start).arg(end));
-            continue;
-        }
-        const qint64 lead = qint64(first - from) * 1000 / sound.rate;
-        const qint64 tail = qint64(to - 1 - last) * 1000 / sound.rate;
-        if (lead < kLeastMarginMs || lead > kMostMarginMs || tail < kLeastMarginMs || tail > kMostMarginMs)
-            problems.append(where + QStringLiteral("clip %1-%2 ms keeps %3 ms of quiet before its sound and %4 ms "
-                                                   "after it (%5 to %6 wanted)")
-                                        .arg(start).arg(end).arg(lead).arg(tail).arg(kLeastMarginMs).arg(kMostMarginMs));
-    }
-    for (qsizetype i = 0; i < qsizetype(sound.samples.size()); ++i) {
-        if (!inClip[std::size_t(i)] && sound.Loud(i)) {
-            problems.append(QStringLiteral("lesson %1: sound outside every clip at %2 ms")
-                                .arg(lesson).arg(qint64(i) * 1000 / sound.rate));
-            break;
-        }
-    }
+    const StringTable table = sentence::LessonSentenceTable(book.sentences, book.lessons, lesson);
+    std::vector<LabelledClip> clips;
+    for (qsizetype row = 1; row < table.RowCount(); ++row)
+        clips.push_back({QStringLiteral("lesson %1, sentence %2: ").arg(lesson).arg(table.Cell(row, sentence::kBookSentenceColumn)),
+                         table.CellNumber(row, sentence::kStartColumn), table.CellNumber(row, sentence::kEndColumn)});
+    CheckClipRule(clips, sound, QStringLiteral("lesson %1: ").arg(lesson), problems);
 }
 
 // The lesson holding sentence `number`, 0 if none does.
@@ -408,7 +351,7 @@ int CheckBook(const QString& bookPath)
     qsizetype found = 0;
     for (qsizetype lesson = 1; lesson <= book.LessonCount(); ++lesson) {
         const QString recording = sounds.filePath(book.lessons.Cell(lesson, sentence::kRecordingColumn));
-        LessonSound sound;
+        Recording sound;
         if (!QFileInfo(recording).isFile()) {
             problems.append(QStringLiteral("lesson %1: recording %2 is missing").arg(lesson).arg(recording));
         } else if (!ReadRecording(recording, sound.samples, sound.rate)) {
