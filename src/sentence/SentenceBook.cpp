@@ -1,5 +1,6 @@
 #include "SentenceBook.h"
 
+#include "platform/BookFolder.h"
 #include "sentence/SentenceBookFormat.h"
 #include "platform/GbkDecoder.h"
 
@@ -388,49 +389,14 @@ StringTable LessonSentenceTable(const StringTable& bookSentences, const StringTa
 // ---------------------------------------------------------------------------
 
 namespace {
-
 constexpr QLatin1StringView kBookExtension(".jz");
-
-bool IsBookFileName(const QString& name)
-{
-    return name.size() > kBookExtension.size() && name.endsWith(kBookExtension, Qt::CaseInsensitive);
-}
-
-QStringList BookFileNames(const QString& folder)
-{
-    QStringList names = QDir(folder).entryList(QDir::Files, QDir::NoSort);
-    names.removeIf([](const QString& name) { return !IsBookFileName(name); });
-    return names;
-}
-
 } // namespace
 
-QStringList ListSentenceBooks(const QString& folder)
-{
-    QStringList names = BookFileNames(folder);
-    // Ascending by name without regard to case, as the file list of the
-    // original platform orders them; names equal but for case keep a fixed
-    // order between them.
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
-    for (QString& name : names)
-        name.chop(kBookExtension.size());
-    return names;
-}
+QStringList ListSentenceBooks(const QString& folder) { return platform::ListBooks(folder, kBookExtension); }
 
 QString FindSentenceBookFile(const QString& folder, const QString& bookName)
 {
-    const QDir dir(folder);
-    const QString exact = dir.filePath(bookName + kBookExtension);
-    if (QFileInfo(exact).isFile())
-        return exact;
-    for (const QString& name : BookFileNames(folder)) {
-        if (name.size() == bookName.size() + kBookExtension.size() && name.startsWith(bookName))
-            return dir.filePath(name);
-    }
-    return QString();
+    return platform::FindBookFile(folder, bookName, kBookExtension);
 }
 
 } // namespace sentence

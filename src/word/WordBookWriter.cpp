@@ -1,5 +1,6 @@
 #include "WordBookWriter.h"
 
+#include "platform/BookFolder.h"
 #include "platform/TextEncoding.h"
 #include "word/WordBookFormat.h"
 
@@ -93,21 +94,7 @@ QByteArray WordBookWriter::ToBytes() const
 
 bool WordBookWriter::WriteFile(const QString& path, QString* error) const
 {
-    const auto fail = [error](const QString& why) {
-        if (error != nullptr)
-            *error = why;
-        return false;
-    };
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("无法建立文件夹 %1").arg(folder));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(path + QStringLiteral("：") + file.errorString());
-    const QByteArray bytes = ToBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return fail(path + QStringLiteral("：") + file.errorString());
-    return true;
+    return platform::WriteBookFile(path, ToBytes(), error);
 }
 
 } // namespace word
