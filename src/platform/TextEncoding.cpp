@@ -89,4 +89,16 @@ QByteArray UnicodeToGbk(const QString& text)
     return toGbk.Convert(text.toUtf8(), QByteArray("?"));
 }
 
+QByteArray FitGbk(const QByteArray& gbk, qsizetype capacity)
+{
+    qsizetype end = 0;
+    while (end < gbk.size()) {
+        const qsizetype width = static_cast<unsigned char>(gbk[end]) >= 0x81 && end + 1 < gbk.size() ? 2 : 1;
+        if (end + width > capacity)
+            break;
+        end += width;
+    }
+    return gbk.left(end);
+}
+
 } // namespace platform

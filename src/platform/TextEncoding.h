@@ -11,5 +11,8 @@ namespace platform {
 QString GbkToUnicode(const QByteArray& gbk);
 // Characters GBK cannot hold are written as '?'.
 QByteArray UnicodeToGbk(const QString& text);
+// The longest prefix of GBK `gbk` that fits `capacity` bytes without
+// splitting a two-byte character.
+QByteArray FitGbk(const QByteArray& gbk, qsizetype capacity);
 
 } // namespace platform

@@ -4,9 +4,6 @@
 #include "platform/TextEncoding.h"
 #include "sentence/SentenceBookFormat.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -17,20 +14,6 @@ namespace {
 
 using namespace jz;
 
-// The longest prefix of GBK `text` that fits `capacity` bytes without
-// splitting a two-byte character.
-QByteArray FitGbk(const QByteArray& text, qsizetype capacity)
-{
-    qsizetype end = 0;
-    while (end < text.size()) {
-        const qsizetype width = static_cast<unsigned char>(text[end]) >= 0x81 && end + 1 < text.size() ? 2 : 1;
-        if (end + width > capacity)
-            break;
-        end += width;
-    }
-    return text.left(end);
-}
-
 void PutInt32(char* record, qsizetype offset, qint32 value)
 {
     qToLittleEndian<qint32>(value, record + offset);
@@ -38,14 +21,14 @@ void PutInt32(char* record, qsizetype offset, qint32 value)
 
 void PutPlainText(char* record, qsizetype offset, const QString& text, qsizetype capacity)
 {
-    const QByteArray bytes = FitGbk(platform::UnicodeToGbk(text), capacity);
+    const QByteArray bytes = platform::FitGbk(platform::UnicodeToGbk(text), capacity);
     record[offset] = char(bytes.size());
     std::memcpy(record + offset + 1, bytes.constData(), size_t(bytes.size()));
 }
 
 void PutEncodedText(char* record, qsizetype offset, const QString& text)
 {
-    const QByteArray stored = EncodeBookText(FitGbk(platform::UnicodeToGbk(text), kTextCapacity));
+    const QByteArray stored = EncodeBookText(platform::FitGbk(platform::UnicodeToGbk(text), kTextCapacity));
     record[offset] = char(stored.size());
     std::memcpy(record + offset + 1, stored.constData(), size_t(stored.size()));
 }

@@ -4,9 +4,6 @@
 #include "platform/TextEncoding.h"
 #include "word/WordBookFormat.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -15,23 +12,9 @@ namespace {
 
 using namespace wd;
 
-// The longest prefix of GBK `text` that fits `capacity` bytes without
-// splitting a two-byte character.
-QByteArray FitGbk(const QByteArray& text, qsizetype capacity)
-{
-    qsizetype end = 0;
-    while (end < text.size()) {
-        const qsizetype width = static_cast<unsigned char>(text[end]) >= 0x81 && end + 1 < text.size() ? 2 : 1;
-        if (end + width > capacity)
-            break;
-        end += width;
-    }
-    return text.left(end);
-}
-
 void PutText(char* record, qsizetype offset, const QString& text, qsizetype capacity)
 {
-    const QByteArray bytes = FitGbk(platform::UnicodeToGbk(text), capacity);
+    const QByteArray bytes = platform::FitGbk(platform::UnicodeToGbk(text), capacity);
     record[offset] = char(bytes.size());
     std::memcpy(record + offset + 1, bytes.constData(), size_t(bytes.size()));
 }

@@ -1,8 +1,8 @@
 #include "BookCommands.h"
 
 #include "Console.h"
-#include "CourseSource.h"
 #include "ClipRule.h"
+#include "CourseSource.h"
 #include "EnglishWords.h"
 #include "LessonRecording.h"
 #include "SpeechSynthesizer.h"
@@ -21,8 +21,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-
-#include <cstdio>
 
 namespace bookmaker {
 namespace {

@@ -1,24 +1,12 @@
 #include "EnglishWords.h"
 
+#include "Phonetics.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
-extern "C" {
-#include <flite/flite.h>
-cst_lexicon* cmu_lex_init(void);
-}
-
 namespace bookmaker {
 namespace {
-
-// flite's lexicon keeps only the words its spelling rules would say wrongly,
-// so it adds names and odd spellings to the word list, not common words.
-bool InVoiceLexicon(const QString& lowerWord)
-{
-    static const cst_lexicon* lexicon = (flite_init(), cmu_lex_init());
-    const QByteArray latin = lowerWord.toLatin1();
-    return in_lex(lexicon, latin.constData(), nullptr, nullptr) != 0;
-}
 
 bool PartAllowed(const QString& part) { return part.size() >= 2 || part == u'a' || part == u'i'; }
 

@@ -15,6 +15,13 @@ cst_lexicon* cmu_lex_init(void);
 namespace bookmaker {
 namespace {
 
+// flite's English lexicon, started once.
+const cst_lexicon* VoiceLexicon()
+{
+    static const cst_lexicon* lexicon = (flite_init(), cmu_lex_init());
+    return lexicon;
+}
+
 const QHash<QChar, QString>& StoredCodes()
 {
     static const QHash<QChar, QString> codes = {
@@ -64,10 +71,9 @@ struct Phone {
 
 std::vector<Phone> LexiconPhones(const QString& word)
 {
-    static const cst_lexicon* lexicon = (flite_init(), cmu_lex_init());
     std::vector<Phone> phones;
     const QByteArray latin = word.toLower().toLatin1();
-    cst_val* found = lex_lookup(lexicon, latin.constData(), nullptr, nullptr);
+    cst_val* found = lex_lookup(VoiceLexicon(), latin.constData(), nullptr, nullptr);
     for (const cst_val* v = found; v != nullptr; v = val_cdr(v)) {
         QString name = QString::fromLatin1(val_string(val_car(v)));
         int stress = -1;
@@ -136,6 +142,12 @@ bool StoredPhonetic(const QString& ipa, QString& stored, QString& error)
         }
     }
     return true;
+}
+
+bool InVoiceLexicon(const QString& word)
+{
+    const QByteArray latin = word.toLower().toLatin1();
+    return in_lex(VoiceLexicon(), latin.constData(), nullptr, nullptr) != 0;
 }
 
 QString VoiceIpa(const QString& english)

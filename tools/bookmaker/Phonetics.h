@@ -21,4 +21,9 @@ bool StoredPhonetic(const QString& ipa, QString& stored, QString& error);
 // separated by a space. Empty when the text has no letters.
 QString VoiceIpa(const QString& english);
 
+// Whether flite's lexicon holds `word` (in any case). It keeps only the words
+// its spelling rules would say wrongly: names and odd spellings, not common
+// words.
+bool InVoiceLexicon(const QString& word);
+
 } // namespace bookmaker

@@ -118,8 +118,8 @@ int CheckWordBook(const QString& bookPath)
     QStringList problems;
     // The book lies in bdcBook/, its recording in the bdcSound/ beside it.
     const QString name = QFileInfo(bookPath).completeBaseName();
-    const QString recordingPath = QDir::cleanPath(QFileInfo(bookPath).absolutePath() + QStringLiteral("/../bdcSound/") +
-                                                  name + QStringLiteral(".mp3"));
+    const QString recordingPath =
+        QDir::cleanPath(word::WordRecordingPath(QFileInfo(bookPath).absolutePath() + QStringLiteral("/.."), name));
     Recording sound;
     if (!QFileInfo(recordingPath).isFile())
         problems.append(QStringLiteral("recording %1 is missing").arg(recordingPath));
@@ -154,7 +154,7 @@ int CompileWordBook(const QString& sourcePath, const QString& outputFolder)
     if (!recording)
         return 1;
     QString error;
-    const QString soundPath = output.filePath(QStringLiteral("bdcSound/") + source.bookName + QStringLiteral(".mp3"));
+    const QString soundPath = word::WordRecordingPath(outputFolder, source.bookName);
     if (!recording->Write(soundPath, error)) {
         Err(error);
         return 1;
