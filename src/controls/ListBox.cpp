@@ -19,3 +19,14 @@ void TListBox::SetItemIndex(int index)
     const QSignalBlocker quiet(this);
     setCurrentRow(index);
 }
+
+void TListBox::focusInEvent(QFocusEvent* event)
+{
+    const int before = currentRow();
+    {
+        const QSignalBlocker quiet(this);
+        ReleaseNotifying::focusInEvent(event);
+        if (before < 0 && currentRow() >= 0)
+            setCurrentRow(-1);
+    }
+}

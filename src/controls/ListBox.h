@@ -21,4 +21,9 @@ public:
 
     // Raised when the selection changes, by the mouse or the keyboard.
     TNotifyEvent OnClick;
+
+protected:
+    // A list without a selection keeps none when it takes the focus: only
+    // the learner's click or key picks an item.
+    void focusInEvent(QFocusEvent* event) override;
 };

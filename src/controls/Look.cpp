@@ -43,7 +43,8 @@ QString StepButtonStyle()
     return StyleSheet("QToolButton { color: {Text}; font-family: '{Sans}'; font-size: 22px; font-weight: bold;"
                       "  border: 1px solid {TextSoft}; border-radius: 6px; background: transparent; }"
                       "QToolButton:hover { background: {Accent}; color: {OnAccent}; border-color: {AccentDeep}; }"
-                      "QToolButton:pressed { background: {AccentDeep}; }");
+                      "QToolButton:pressed { background: {AccentDeep}; }"
+                      "QToolButton:disabled { color: rgba(255, 255, 255, 70); border-color: rgba(255, 255, 255, 50); }");
 }
 
 QFont KaiFont(int pixelSize, bool bold) { return Font(Kai(), pixelSize, bold); }

@@ -1,4 +1,5 @@
 #include "Fonts.h"
+#include "ProgramFolder.h"
 #include "SeamSlot.h"
 
 #include <QFont>
@@ -27,6 +28,8 @@ SeamSlot<Fonts, QtFonts> slot;
 
 Fonts& fonts() { return slot.Get(); }
 void InstallFonts(Fonts* f) { slot.Install(f); }
+
+int AddPhoneticFont() { return fonts().AddFontFile(ProgramFolder() + QStringLiteral("my_files.ttf")); }
 
 void InstallFontSubstitutions()
 {

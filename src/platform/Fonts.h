@@ -24,6 +24,11 @@ inline constexpr const char* kKaiFamily = "楷体_GB2312";
 inline constexpr const char* kSansFamily = "Arial";
 inline constexpr const char* kPhoneticFamily = "Kingsoft Phonetic Plain";
 
+// Makes the phonetic font, my_files.ttf in the program folder, known to
+// this program; the screens that show phonetics each ask for it when they
+// are created. Returns the families added (0 when the file is missing).
+int AddPhoneticFont();
+
 // Maps the screens' family names onto installed ones: the Kai face for
 // "楷体_GB2312", a metric-compatible sans for "Arial" and "MS Sans Serif".
 void InstallFontSubstitutions();

@@ -1,4 +1,5 @@
 #include "bdcReadForm.h"
+#include "platform/Fonts.h"
 
 TbdcReadForm* bdcReadForm = nullptr;
 
@@ -7,4 +8,5 @@ TbdcReadForm::TbdcReadForm() : TForm(FormKind::FullScreen, 800, 600, QStringLite
 void TbdcReadForm::FormCreate()
 {
     MoveToTopLeft();
+    platform::AddPhoneticFont();
 }

@@ -1,4 +1,5 @@
 #include "bdcTestForm.h"
+#include "platform/Fonts.h"
 
 TbdcTestForm* bdcTestForm = nullptr;
 
@@ -7,4 +8,5 @@ TbdcTestForm::TbdcTestForm() : TForm(FormKind::FullScreen, 800, 600, QStringLite
 void TbdcTestForm::FormCreate()
 {
     MoveToTopLeft();
+    platform::AddPhoneticFont();
 }

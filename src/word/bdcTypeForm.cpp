@@ -1,4 +1,5 @@
 #include "bdcTypeForm.h"
+#include "platform/Fonts.h"
 
 TbdcTypeForm* bdcTypeForm = nullptr;
 
@@ -7,4 +8,5 @@ TbdcTypeForm::TbdcTypeForm() : TForm(FormKind::FullScreen, 800, 600, QStringLite
 void TbdcTypeForm::FormCreate()
 {
     MoveToTopLeft();
+    platform::AddPhoneticFont();
 }

@@ -30,6 +30,13 @@ namespace {
 
 class MainMenuTest : public ScreenHarness {};
 
+word::WordBookWriter WordBook()
+{
+    word::WordBookWriter writer;
+    writer.AddWord({QStringLiteral("apple"), QStringLiteral("'1p4l"), QStringLiteral("苹果"), 0, 800});
+    return writer;
+}
+
 std::vector<TForm*> ScreensInTableOrder()
 {
     return {bjzMainForm,        ChoiceClassForm, bjzReadForm,       ThisClassHaveFinishedForm,
@@ -116,7 +123,7 @@ TEST_F(MainMenuTest, AWideDisplayIsSwitchedAtStartAndRestoredOnceAfterEveryOther
     bjzMainForm->kivbjzButtonClick(nullptr);
     bjzMainForm->Show();
     ChoiceClassForm->Close();
-    bdcChoiceForm->bdcBookListBox->AddItem(QStringLiteral("四级词汇"));
+    bdcChoiceForm->bdcBookListBox->AddItem(QStringLiteral("四级词汇")); // listed, then lost
     bjzMainForm->kivBdcImage1Click(nullptr);
     bjzMainForm->Show();
     bdcChoiceForm->Close();
@@ -171,6 +178,7 @@ TEST_F(MainMenuTest, TheWordCourseWithoutWordBooksSaysSoAndLeavesTheMenuAsItWas)
 
 TEST_F(MainMenuTest, TheCourseButtonsShowTheirOwnerAndHideTheMenu)
 {
+    course.AddWordBook(QStringLiteral("四级词汇"), WordBook());
     CreateScreenSet();
     bjzMainForm->Show();
     bjzMainForm->kivbjzButtonClick(nullptr);
@@ -182,7 +190,6 @@ TEST_F(MainMenuTest, TheCourseButtonsShowTheirOwnerAndHideTheMenu)
     // closes nothing more.
     ChoiceClassForm->ReturnToMainFormClick(nullptr);
     media.ClearCommands();
-    bdcChoiceForm->bdcBookListBox->AddItem(QStringLiteral("四级词汇"));
     bjzMainForm->kivBdcImage1Click(nullptr);
     EXPECT_TRUE(bdcChoiceForm->Visible());
     EXPECT_FALSE(bjzMainForm->Visible());
@@ -191,13 +198,13 @@ TEST_F(MainMenuTest, TheCourseButtonsShowTheirOwnerAndHideTheMenu)
 
 TEST_F(MainMenuTest, EnteringTheWordCourseClosesTheLessonRecordingOnlyWhenItIsReady)
 {
+    course.AddWordBook(QStringLiteral("四级词汇"), WordBook());
     CreateScreenSet();
-    bdcChoiceForm->bdcBookListBox->AddItem(QStringLiteral("四级词汇"));
     const QString lesson1 = course.RecordingPath(QStringLiteral("everyday"), QStringLiteral("lesson1.mp3"));
     ASSERT_EQ(ChoiceClassForm->FSoundReady, 1);
     media.ClearCommands();
     bjzMainForm->kivBdcImage1Click(nullptr);
-    EXPECT_EQ(media.Commands(), QStringList{"close " + lesson1});
+    EXPECT_EQ(media.Commands(lesson1), QStringList{"close " + lesson1});
 
     bdcChoiceForm->Close();
     bjzMainForm->Show();
@@ -205,7 +212,7 @@ TEST_F(MainMenuTest, EnteringTheWordCourseClosesTheLessonRecordingOnlyWhenItIsRe
     ChoiceClassForm->bjzPlayer->Open();
     media.ClearCommands();
     bjzMainForm->kivBdcImage1Click(nullptr);
-    EXPECT_TRUE(media.Commands().isEmpty());
+    EXPECT_TRUE(media.Commands(lesson1).isEmpty());
     EXPECT_TRUE(ChoiceClassForm->bjzPlayer->IsOpen());
 }
 

@@ -10,6 +10,8 @@
 #include "sentence/TotalLayout.h"
 #include "sentence/bjzTypeSenLayout.h"
 #include "sentence/bjzReadLayout.h"
+#include "word/WordPopupsLayout.h"
+#include "word/bdcChoiceLayout.h"
 
 #include <gtest/gtest.h>
 #include <iterator>
@@ -33,6 +35,9 @@ const ScreenFaces kScreens[] = {
     {"TotalForm", TotalLayout::Faces},
     {"LinkWordForm", LinkWordLayout::Faces},
     {"bjzTypeSenForm", bjzTypeSenLayout::Faces},
+    {"bdcChoiceForm", bdcChoiceLayout::Faces},
+    {"bdcBookForm", bdcBookLayout::Faces},
+    {"bdcClassFinishForm", bdcClassFinishLayout::Faces},
 };
 
 TEST(ScreenFaces, EveryFaceEveryScreenAsksForIsPainted)

@@ -1,5 +1,7 @@
 #include "CourseFolder.h"
 
+#include "word/WordBook.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -57,4 +59,30 @@ sentence::SentenceBookWriter CourseFolder::SimpleBook(const QString& soundFolder
                           QStringLiteral("lesson%1.mp3").arg(lesson)});
     }
     return writer;
+}
+
+void CourseFolder::AddWordBook(const QString& bookName, const word::WordBookWriter& writer, bool withRecording)
+{
+    QString error;
+    if (!writer.WriteFile(Path() + QStringLiteral("bdcBook/") + bookName + QStringLiteral(".wd"), &error))
+        qFatal("cannot write test word book %s: %s", qPrintable(bookName), qPrintable(error));
+    if (!withRecording)
+        return;
+    QDir(Path()).mkpath(QStringLiteral("bdcSound"));
+    QFile file(WordRecordingPath(bookName));
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write test word recording %s", qPrintable(bookName));
+}
+
+void CourseFolder::AddRawWordBook(const QString& fileName, const QByteArray& bytes)
+{
+    QDir(Path()).mkpath(QStringLiteral("bdcBook"));
+    QFile file(Path() + QStringLiteral("bdcBook/") + fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test word book %s", qPrintable(fileName));
+}
+
+QString CourseFolder::WordRecordingPath(const QString& bookName) const
+{
+    return word::WordRecordingPath(Path(), bookName);
 }

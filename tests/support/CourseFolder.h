@@ -4,6 +4,7 @@
 // only to the real engine; the fake media device opens any name).
 
 #include "sentence/SentenceBookWriter.h"
+#include "word/WordBookWriter.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -32,6 +33,13 @@ public:
     void AddSimpleBook(const QString& fileName, const QString& soundFolder, int lessons, int sentencesPerLesson,
                        bool withRecordings = true);
     static sentence::SentenceBookWriter SimpleBook(const QString& soundFolder, int lessons, int sentencesPerLesson);
+
+    // Writes bdcBook/<bookName>.wd, and creates bdcSound/<bookName>.mp3
+    // when `withRecording`.
+    void AddWordBook(const QString& bookName, const word::WordBookWriter& writer, bool withRecording = true);
+    // Writes raw bytes as bdcBook/<fileName> (for damaged word books).
+    void AddRawWordBook(const QString& fileName, const QByteArray& bytes);
+    QString WordRecordingPath(const QString& bookName) const;
 
 private:
     QTemporaryDir dir_;

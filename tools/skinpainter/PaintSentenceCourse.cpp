@@ -38,21 +38,6 @@ std::vector<PaintedPicture> PaintChooser()
             {QString::fromUtf8(ReturnLit), Crop(returnLit, ReturnToMain)}};
 }
 
-// A small pop-up's card: a rounded panel with a headline.
-QImage PopupCard(int width, int height, const QString& headline, int headlineTop)
-{
-    QImage card = style::Ground(width, height);
-    QPainter painter(&card);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(look::Accent.Q(), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(1, 1, width - 2, height - 2));
-    painter.setFont(style::KaiFont(26, true));
-    painter.setPen(look::Text.Q());
-    painter.drawText(QRect(0, headlineTop, width, 40), Qt::AlignHCenter | Qt::AlignVCenter, headline);
-    return card;
-}
-
 std::vector<PaintedPicture> PaintLessonFinished()
 {
     using namespace ThisClassHaveFinishedLayout;

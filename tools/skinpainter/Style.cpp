@@ -219,6 +219,20 @@ void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& capti
     painter.restore();
 }
 
+QImage PopupCard(int width, int height, const QString& headline, int headlineTop)
+{
+    QImage card = Ground(width, height);
+    QPainter painter(&card);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(look::Accent.Q(), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(1, 1, width - 2, height - 2));
+    painter.setFont(KaiFont(26, true));
+    painter.setPen(look::Text.Q());
+    painter.drawText(QRect(0, headlineTop, width, 40), Qt::AlignHCenter | Qt::AlignVCenter, headline);
+    return card;
+}
+
 } // namespace style
 
 QImage Crop(const QImage& image, const LayoutRect& place) { return image.copy(style::ToRect(place)); }

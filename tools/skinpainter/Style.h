@@ -55,6 +55,8 @@ void DrawSwitch(QPainter& painter, const LayoutRect& place, const QString& capti
 void DrawCheckDisc(QPainter& painter, const QRectF& mark, bool on);
 // The line telling a screen's keys, small and soft, on its foot band.
 void DrawFootHelp(QPainter& painter, const LayoutRect& place, const char* text);
+// A small pop-up's card: the ground in an amber frame, with a headline.
+QImage PopupCard(int width, int height, const QString& headline, int headlineTop);
 // A full-width flat band from `top`, for the buttons wearing plate faces.
 void DrawBand(QPainter& painter, int top, int height);
 
@@ -82,3 +84,4 @@ std::vector<PaintedPicture> PaintReadAlong();
 std::vector<PaintedPicture> PaintWholeLesson();
 std::vector<PaintedPicture> PaintDictation();
 std::vector<PaintedPicture> PaintWordLinking();
+std::vector<PaintedPicture> PaintWordCourse();

@@ -50,7 +50,8 @@ int main(int argc, char** argv)
         return 2;
     }
     std::vector<PaintedPicture> pictures = PaintMainMenu();
-    for (auto painter : {PaintSentenceCourse, PaintReadAlong, PaintWholeLesson, PaintDictation, PaintWordLinking})
+    for (auto painter : {PaintSentenceCourse, PaintReadAlong, PaintWholeLesson, PaintDictation, PaintWordLinking,
+                         PaintWordCourse})
         for (PaintedPicture& picture : painter())
             pictures.push_back(std::move(picture));
 
