@@ -14,3 +14,20 @@ struct LayoutCaption {
     LayoutRect place;
     const char* text;
 };
+
+// A command button resting on a face painted into its screen's background,
+// lit with its own picture while the pointer is over it.
+struct LayoutCommand {
+    LayoutRect place;
+    const char* caption;
+    const char* litFace; // skin name of the lit face
+    const char* hint;    // empty: none
+};
+
+// An on/off switch whose "on" face is painted into the background; while
+// off it wears its own face.
+struct LayoutSwitch {
+    LayoutRect place;
+    const char* caption;
+    const char* offFace; // skin name of the switched-off face
+};

@@ -40,12 +40,7 @@ inline constexpr Switch ChineseImage1{{202, 508, 150, 44}, "显示中文"};
 inline constexpr Switch Switches[] = {kivFaYinImage, ChineseImage1};
 
 // The command buttons: caption, the skin name of the lit face, the hint.
-struct Command {
-    LayoutRect place;
-    const char* caption;
-    const char* litFace;
-    const char* hint; // empty: none
-};
+using Command = LayoutCommand;
 inline constexpr Command kivNextSenImage{{456, 508, 120, 44}, "下一句", "LinkWordForm/NextSenImage2", "跳过这一句"};
 inline constexpr Command kivImage13{{640, 508, 120, 44}, "选课", "LinkWordForm/ChoiceImage2", ""};
 inline constexpr Command kivImage11{{656, 9, 120, 44}, "返回", "LinkWordForm/ReturnImage2", ""};

@@ -32,11 +32,7 @@ inline constexpr int SenLabelLeft = 3;
 inline constexpr int SenLabelWidth = 460;
 
 // The display switches: on, the background shows; off wears its own face.
-struct Switch {
-    LayoutRect place;
-    const char* caption;
-    const char* offFace; // skin name of the switched-off face
-};
+using Switch = LayoutSwitch;
 inline constexpr Switch EnglishDisplay{{552, 108, 107, 40}, "英文", "TotalForm/English2"};
 inline constexpr Switch ChineseDisplay{{669, 108, 107, 40}, "中文", "TotalForm/chinese2"};
 inline constexpr Switch Switches[] = {EnglishDisplay, ChineseDisplay};
@@ -71,12 +67,7 @@ inline constexpr KeyLine KeyLines[] = {
 
 // The command buttons: each rests on the background's face and lights with
 // its own picture.
-struct Command {
-    LayoutRect place;
-    const char* caption;
-    const char* litFace; // skin name of the lit face
-    const char* hint;    // empty: none
-};
+using Command = LayoutCommand;
 inline constexpr Command kivSenPlay{{30, 506, 120, 44}, "播放", "TotalForm/PlayImage2", "按空格键开始或停止"};
 inline constexpr Command kivSenStop{{162, 506, 120, 44}, "停止", "TotalForm/StopImage2", ""};
 inline constexpr Command kivChoiceImage1{{656, 506, 120, 44}, "选课", "TotalForm/choiceImage2", ""};

@@ -48,21 +48,12 @@ inline constexpr LayoutRect DownWordButton{652, 176, 32, 32};
 inline constexpr LayoutRect UpWordButton{748, 176, 32, 32};
 
 // The column switches: on, the background shows; off wears its own face.
-struct Switch {
-    LayoutRect place;
-    const char* caption;
-    const char* offFace;
-};
+using Switch = LayoutSwitch;
 inline constexpr Switch EnglishDisplayImage1{{572, 330, 100, 40}, "英文", "bdcChoiceForm/Image3"};
 inline constexpr Switch ChineseDisplayImage1{{680, 330, 100, 40}, "中文", "bdcChoiceForm/Image4"};
 inline constexpr Switch Switches[] = {EnglishDisplayImage1, ChineseDisplayImage1};
 
-struct Command {
-    LayoutRect place;
-    const char* caption;
-    const char* litFace;
-    const char* hint; // empty: none
-};
+using Command = LayoutCommand;
 inline constexpr Command kivPlayImage1{{572, 392, 100, 44}, "全部播放", "bdcChoiceForm/Image5", "从当前单词播放到本组最后"};
 inline constexpr Command kivStopImage1{{680, 392, 100, 44}, "停止", "bdcChoiceForm/Image6", ""};
 inline constexpr Command kivReturnImage1{{656, 9, 120, 44}, "返回", "bdcChoiceForm/kivReturnImage2", ""};
