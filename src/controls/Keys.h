@@ -24,6 +24,7 @@ inline constexpr int Right = 39;
 inline constexpr int Down = 40;
 inline constexpr int Delete = 46;
 inline constexpr int F1 = 112;
+inline constexpr int F5 = 116;
 } // namespace vk
 
 // The virtual key code of a key event: letters as their upper-case code,

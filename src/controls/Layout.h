@@ -31,3 +31,12 @@ struct LayoutSwitch {
     const char* caption;
     const char* offFace; // skin name of the switched-off face
 };
+
+// A toggle whose "off" face is painted into the background; while on it
+// wears its own face.
+struct LayoutToggle {
+    LayoutRect place;
+    const char* caption;
+    const char* onFace; // skin name of the switched-on face
+    const char* hint;   // empty: none
+};

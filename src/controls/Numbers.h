@@ -20,3 +20,25 @@ constexpr int Stepped(int value, int step, NumberRange range)
     const int moved = value + step;
     return moved >= range.min && moved <= range.max ? moved : value;
 }
+
+// A "+" or "-" press on a number held between limits.
+struct NumberStep {
+    int value;  // the number afterwards
+    bool moved; // false when it already stood at the limit
+};
+constexpr NumberStep StepNumber(int value, int step, NumberRange range)
+{
+    const int after = Stepped(value, step, range);
+    return {after, after != value};
+}
+
+// Whether each button can still move the number: "+" below the top, "-"
+// above the bottom.
+struct StepperEnabling {
+    bool up;
+    bool down;
+};
+constexpr StepperEnabling EnablingFor(int value, NumberRange range)
+{
+    return {value < range.max, value > range.min};
+}

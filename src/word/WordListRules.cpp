@@ -30,10 +30,4 @@ PlayAllNext AfterPlayAllGap(int currentWord, int zuWordCount, int lineRow)
     return {lineRow >= kPlayAllScrollRow ? PlayAllNext::NextWordOnTop : PlayAllNext::NextWord, next};
 }
 
-NumberStep StepNumber(int value, int step, NumberRange range)
-{
-    const int after = Stepped(value, step, range);
-    return {after, after != value};
-}
-
 } // namespace word

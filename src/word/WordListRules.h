@@ -56,23 +56,4 @@ struct PlayAllNext {
 };
 PlayAllNext AfterPlayAllGap(int currentWord, int zuWordCount, int lineRow);
 
-// A "+" or "-" press on a number held between limits (the group number, the
-// group size).
-struct NumberStep {
-    int value;  // the number afterwards
-    bool moved; // false when it already stood at the limit
-};
-NumberStep StepNumber(int value, int step, NumberRange range);
-
-// Whether each button can still move the number: "+" below the top, "-"
-// above the bottom.
-struct StepperEnabling {
-    bool up;
-    bool down;
-};
-constexpr StepperEnabling EnablingFor(int value, NumberRange range)
-{
-    return {value < range.max, value > range.min};
-}
-
 } // namespace word

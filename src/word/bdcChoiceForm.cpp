@@ -4,6 +4,10 @@
 #include "app/bjzMainForm.h"
 #include "bdcBookForm.h"
 #include "bdcChoiceLayout.h"
+#include "bdcEngToChiForm.h"
+#include "bdcReadForm.h"
+#include "bdcTestForm.h"
+#include "bdcTypeForm.h"
 #include "controls/Keys.h"
 #include "controls/Look.h"
 #include "controls/Numbers.h"
@@ -346,6 +350,23 @@ void TbdcChoiceForm::PlayWordClip()
     PlayClip(*bdcPlayer, FClipStart, FClipEnd);
 }
 
+bool TbdcChoiceForm::PlayBookClip(const QString& start, const QString& end)
+{
+    if (FSoundReady != 1)
+        return false;
+    const int from = StrToInt(start);
+    PlayClip(*bdcPlayer, from, StrToInt(end));
+    return true;
+}
+
+bool TbdcChoiceForm::BookClipOver(int clipEnd) const { return bdcPlayer->Position() >= clipEnd; }
+
+void TbdcChoiceForm::StopBookClip()
+{
+    if (FSoundReady == 1)
+        bdcPlayer->Stop();
+}
+
 void TbdcChoiceForm::StartClip()
 {
     PlayWordClip();
@@ -456,10 +477,10 @@ void TbdcChoiceForm::RowLabelClick(QObject* Sender)
 // whatever book, group or size came before.
 void TbdcChoiceForm::EnableSteppers()
 {
-    const word::StepperEnabling zu = word::EnablingFor(FCurrentZu, {1, FZuCount});
+    const StepperEnabling zu = EnablingFor(FCurrentZu, {1, FZuCount});
     Enable(UpZuButton, zu.up);
     Enable(DownZuButton, zu.down);
-    const word::StepperEnabling size = word::EnablingFor(FZuSize, word::kZuSizeRange);
+    const StepperEnabling size = EnablingFor(FZuSize, word::kZuSizeRange);
     Enable(UpWordButton, size.up);
     Enable(DownWordButton, size.down);
 }
@@ -467,7 +488,7 @@ void TbdcChoiceForm::EnableSteppers()
 void TbdcChoiceForm::ChangeZu(int step)
 {
     StopPlayAll();
-    const word::NumberStep moved = word::StepNumber(StrToInt(ZuLabel->Caption()), step, {1, FZuCount});
+    const NumberStep moved = StepNumber(StrToInt(ZuLabel->Caption()), step, {1, FZuCount});
     if (moved.moved) {
         FCurrentZu = moved.value;
         LoadZu();
@@ -479,7 +500,7 @@ void TbdcChoiceForm::ChangeZu(int step)
 void TbdcChoiceForm::ChangeZuSize(int step)
 {
     StopPlayAll();
-    const word::NumberStep moved = word::StepNumber(StrToInt(OneZuLabel->Caption()), step, word::kZuSizeRange);
+    const NumberStep moved = StepNumber(StrToInt(OneZuLabel->Caption()), step, word::kZuSizeRange);
     if (moved.moved) {
         FZuSize = moved.value;
         CountZus();
@@ -532,12 +553,42 @@ void TbdcChoiceForm::kivBookImage1Click(QObject*)
     bdcBookForm->ShowModal();
 }
 
-// The drills start from here once they exist; until then their buttons only
-// end play-all, as every button that leaves the list does.
-void TbdcChoiceForm::kivReadImage1Click(QObject*) { StopPlayAll(); }
-void TbdcChoiceForm::kivTypeImage1Click(QObject*) { StopPlayAll(); }
-void TbdcChoiceForm::kivTestImage1Click(QObject*) { StopPlayAll(); }
-void TbdcChoiceForm::kivEngToChiImage1Click(QObject*) { StopPlayAll(); }
+// The drills are shown over the list, which stays beneath them. A group
+// without words (no book could be loaded) has nothing to practise.
+void TbdcChoiceForm::kivReadImage1Click(QObject*)
+{
+    StopPlayAll();
+    if (FZuWordCount < 1)
+        return;
+    bdcReadForm->Show();
+    bdcReadForm->StartReadAlong();
+}
+
+void TbdcChoiceForm::kivTypeImage1Click(QObject*)
+{
+    StopPlayAll();
+    if (FZuWordCount < 1)
+        return;
+    bdcTypeForm->Show();
+    bdcTypeForm->StartTyping();
+}
+
+void TbdcChoiceForm::kivTestImage1Click(QObject*)
+{
+    StopPlayAll();
+    if (FZuWordCount < 1)
+        return;
+    bdcTestForm->Show();
+    bdcTestForm->StartTest();
+}
+void TbdcChoiceForm::kivEngToChiImage1Click(QObject*)
+{
+    StopPlayAll();
+    if (FZuWordCount < 1)
+        return;
+    bdcEngToChiForm->Show();
+    bdcEngToChiForm->StartCards();
+}
 
 void TbdcChoiceForm::kivReturnImage1Click(QObject*)
 {

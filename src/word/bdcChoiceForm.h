@@ -50,6 +50,11 @@ public:
     // Sound.
     void StopPlayAll();
     void PlayWordClip();
+    // Clips of the book's recording for the drills: a clip from `start` to
+    // `end` (decimal texts); false, and nothing played, without a recording.
+    bool PlayBookClip(const QString& start, const QString& end);
+    bool BookClipOver(int clipEnd) const;
+    void StopBookClip();
 
     // Event handlers.
     void RowLabelClick(QObject* Sender);

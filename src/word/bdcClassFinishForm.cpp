@@ -26,6 +26,13 @@ TbdcClassFinishForm::TbdcClassFinishForm()
 
 void TbdcClassFinishForm::FormCreate() { CentreOverMainScreen(); }
 
+int TbdcClassFinishForm::AskAgainOrLeave()
+{
+    FResult = 0;
+    ShowModal();
+    return FResult;
+}
+
 void TbdcClassFinishForm::Button1Click(QObject*)
 {
     FResult = 1;

@@ -15,6 +15,10 @@ public:
     TbdcClassFinishForm();
     void FormCreate() override;
 
+    // Shows the pop-up modally from a cleared result and returns the
+    // learner's choice: 1 again, 2 leave, 0 none.
+    int AskAgainOrLeave();
+
     void Button1Click(QObject* Sender);
     void Button2Click(QObject* Sender);
 

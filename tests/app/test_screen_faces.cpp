@@ -10,6 +10,7 @@
 #include "sentence/TotalLayout.h"
 #include "sentence/bjzTypeSenLayout.h"
 #include "sentence/bjzReadLayout.h"
+#include "word/WordDrillLayout.h"
 #include "word/WordPopupsLayout.h"
 #include "word/bdcChoiceLayout.h"
 
@@ -38,6 +39,12 @@ const ScreenFaces kScreens[] = {
     {"bdcChoiceForm", bdcChoiceLayout::Faces},
     {"bdcBookForm", bdcBookLayout::Faces},
     {"bdcClassFinishForm", bdcClassFinishLayout::Faces},
+    {"bdcTypeForm", bdcTypeLayout::Faces},
+    {"bdcTestForm", bdcTestLayout::Faces},
+    {"bdcTestFinishForm", bdcTestFinishLayout::Faces},
+    {"YouRememberForm", YouRememberLayout::Faces},
+    {"bdcReadForm", bdcReadLayout::Faces},
+    {"bdcEngToChiForm", bdcEngToChiLayout::Faces},
 };
 
 TEST(ScreenFaces, EveryFaceEveryScreenAsksForIsPainted)

@@ -85,3 +85,4 @@ std::vector<PaintedPicture> PaintWholeLesson();
 std::vector<PaintedPicture> PaintDictation();
 std::vector<PaintedPicture> PaintWordLinking();
 std::vector<PaintedPicture> PaintWordCourse();
+std::vector<PaintedPicture> PaintWordDrills();

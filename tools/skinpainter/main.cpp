@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     }
     std::vector<PaintedPicture> pictures = PaintMainMenu();
     for (auto painter : {PaintSentenceCourse, PaintReadAlong, PaintWholeLesson, PaintDictation, PaintWordLinking,
-                         PaintWordCourse})
+                         PaintWordCourse, PaintWordDrills})
         for (PaintedPicture& picture : painter())
             pictures.push_back(std::move(picture));
 
