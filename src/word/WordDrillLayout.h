@@ -123,14 +123,14 @@ inline constexpr LayoutToggle kivCiYIImage1{{148, ToggleRow, 100, 40}, "词义",
 inline constexpr LayoutToggle kivDaXieImage1{{256, ToggleRow, 100, 40}, "大写", "bdcReadForm/kivDaXieImage2", ""};
 inline constexpr LayoutToggle Toggles[] = {kivYinBiaoImage1, kivCiYIImage1, kivDaXieImage1};
 // Plays per word and the pause: a caption over "-" [number] "+".
-inline constexpr LayoutCaption SettingCaptions[] = {{{388, ToggleRow - 2, 96, 44}, "每词遍数"},
-                                                    {{588, ToggleRow - 2, 96, 44}, "间隔秒"}};
-inline constexpr LayoutRect DownNumber{484, ToggleRow + 4, 32, 32};
-inline constexpr LayoutRect NumberLabel{520, ToggleRow + 4, 36, 32};
-inline constexpr LayoutRect UpNumber{560, ToggleRow + 4, 32, 32};
-inline constexpr LayoutRect DownTime{684, ToggleRow + 4, 32, 32};
-inline constexpr LayoutRect TimeLabel{720, ToggleRow + 4, 36, 32};
-inline constexpr LayoutRect UpTime{760, ToggleRow + 4, 32, 32};
+inline constexpr LayoutCaption SettingCaptions[] = {{{376, ToggleRow - 2, 80, 44}, "每词遍数"},
+                                                    {{588, ToggleRow - 2, 60, 44}, "间隔秒"}};
+inline constexpr LayoutRect DownNumber{458, ToggleRow + 4, 32, 32};
+inline constexpr LayoutRect NumberLabel{494, ToggleRow + 4, 36, 32};
+inline constexpr LayoutRect UpNumber{534, ToggleRow + 4, 32, 32};
+inline constexpr LayoutRect DownTime{652, ToggleRow + 4, 32, 32};
+inline constexpr LayoutRect TimeLabel{688, ToggleRow + 4, 36, 32};
+inline constexpr LayoutRect UpTime{728, ToggleRow + 4, 32, 32};
 inline constexpr LayoutRect SettingNumbers[] = {NumberLabel, TimeLabel};
 // The pause button rests on its "暂停" face; while paused it wears "继续".
 inline constexpr LayoutCommand kivPauseImage1{{40, 508, 120, 44}, "暂停", "bdcReadForm/kivPauseImage2", ""};
