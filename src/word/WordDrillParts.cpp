@@ -31,6 +31,25 @@ void ShowToggle(const Toggle& toggle, bool on, const TImage& empty)
     toggle.button->SetPicture(on ? toggle.onFace->Picture() : empty.Picture());
 }
 
+bool FlipToggle(std::uint8_t& flag, const Toggle& toggle, const TImage& empty)
+{
+    flag = flag == 1 ? 0 : 1;
+    ShowToggle(toggle, flag == 1, empty);
+    return flag == 1;
+}
+
+std::optional<int> PressStepper(TLabel& number, int step, NumberRange range, QWidget& pressed, QWidget& other)
+{
+    const NumberStep moved = StepNumber(StrToInt(number.Caption()), step, range);
+    if (!moved.moved) {
+        pressed.setEnabled(false);
+        return std::nullopt;
+    }
+    number.SetCaption(QString::number(moved.value));
+    other.setEnabled(true);
+    return moved.value;
+}
+
 TkivImage1* MakeCommand(QWidget* parent, const LayoutCommand& layout, const TImage& empty, TImage** litFace)
 {
     TImage* lit = HiddenSkinPicture(parent, layout.place, layout.litFace);

@@ -6,6 +6,10 @@
 #include "controls/Image.h"
 #include "controls/Labels.h"
 #include "controls/Layout.h"
+#include "controls/Numbers.h"
+
+#include <cstdint>
+#include <optional>
 
 namespace word {
 
@@ -24,6 +28,14 @@ struct Toggle {
 Toggle MakeToggle(QWidget* parent, const LayoutToggle& layout);
 // The toggle wears its "on" face while on, the empty picture while off.
 void ShowToggle(const Toggle& toggle, bool on, const TImage& empty);
+// Flips `flag` (1 on, 0 off) and shows the toggle's face for it; true when
+// it is now on.
+bool FlipToggle(std::uint8_t& flag, const Toggle& toggle, const TImage& empty);
+
+// A "+" or "-" press on the number `number` shows: at the limit it disables
+// the pressed button; otherwise it moves the number and enables the other
+// button. Returns the number afterwards, or none when it stood at the limit.
+std::optional<int> PressStepper(TLabel& number, int step, NumberRange range, QWidget& pressed, QWidget& other);
 
 // A command button resting on the background's face, lit with its own
 // picture (made hidden in `litFace`) while the pointer is over it.

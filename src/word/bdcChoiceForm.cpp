@@ -80,8 +80,11 @@ TbdcChoiceForm::TbdcChoiceForm()
 
     KongImage = new TImage(this, {0, 0, 0, 0});
     KongImage->SetVisible(false);
-    Image3 = HiddenSkinPicture(this, bdcChoiceLayout::EnglishDisplayImage1.place, bdcChoiceLayout::EnglishDisplayImage1.offFace);
-    Image4 = HiddenSkinPicture(this, bdcChoiceLayout::ChineseDisplayImage1.place, bdcChoiceLayout::ChineseDisplayImage1.offFace);
+    const auto offFace = [this](const Switch& layout) {
+        return HiddenSkinPicture(this, layout.place, layout.offFace);
+    };
+    Image3 = offFace(bdcChoiceLayout::EnglishDisplayImage1);
+    Image4 = offFace(bdcChoiceLayout::ChineseDisplayImage1);
     this->EnglishDisplayImage1 = PictureButton(this, bdcChoiceLayout::EnglishDisplayImage1.place);
     this->ChineseDisplayImage1 = PictureButton(this, bdcChoiceLayout::ChineseDisplayImage1.place);
 

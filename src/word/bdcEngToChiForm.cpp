@@ -187,18 +187,10 @@ void TbdcEngToChiForm::ToEnglish1Click(QObject*)
     ShowMode();
 }
 
-// A press at the limit disables the pressed button; any other press moves
-// the time and enables the other button.
 void TbdcEngToChiForm::StepTime(int step, TSpeedButton* pressed, TSpeedButton* other)
 {
-    const NumberStep moved = StepNumber(StrToInt(TimeLabel->Caption()), step, word::kCardSeconds);
-    if (!moved.moved) {
-        pressed->setEnabled(false);
-        return;
-    }
-    TimeLabel->SetCaption(QString::number(moved.value));
-    WordToWordTimer->SetInterval(word::CardInterval(moved.value));
-    other->setEnabled(true);
+    if (const std::optional<int> seconds = word::PressStepper(*TimeLabel, step, word::kCardSeconds, *pressed, *other))
+        WordToWordTimer->SetInterval(word::CardInterval(*seconds));
 }
 
 void TbdcEngToChiForm::UpTimeClick(QObject*) { StepTime(+1, UpTime, DownTime); }

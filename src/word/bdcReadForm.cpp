@@ -48,8 +48,9 @@ TbdcReadForm::TbdcReadForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     kivYinBiaoImage1 = word::MakeToggle(this, bdcReadLayout::kivYinBiaoImage1);
     kivCiYIImage1 = word::MakeToggle(this, bdcReadLayout::kivCiYIImage1);
     kivDaXieImage1 = word::MakeToggle(this, bdcReadLayout::kivDaXieImage1);
-    kivPauseImage2 = HiddenSkinPicture(this, bdcReadLayout::kivPauseImage1.place, bdcReadLayout::kivPauseImage1.litFace);
-    kivPauseImage1 = PictureButton(this, bdcReadLayout::kivPauseImage1.place);
+    const LayoutCommand& pause = bdcReadLayout::kivPauseImage1;
+    kivPauseImage2 = HiddenSkinPicture(this, pause.place, pause.litFace);
+    kivPauseImage1 = PictureButton(this, pause.place);
     NumberLabel = ::NumberLabel(this, bdcReadLayout::NumberLabel, QStringLiteral("1"), look::Text.Q());
     UpNumber = new TSpeedButton(this, bdcReadLayout::UpNumber, QStringLiteral("+"));
     DownNumber = new TSpeedButton(this, bdcReadLayout::DownNumber, QStringLiteral("-"));
@@ -172,52 +173,38 @@ void TbdcReadForm::kivPauseImage1Click(QObject*)
 
 void TbdcReadForm::kivYinBiaoImage1Click(QObject*)
 {
-    FShowPhonetic = FShowPhonetic == 1 ? 0 : 1;
-    word::ShowToggle(kivYinBiaoImage1, FShowPhonetic == 1, *KongImage);
-    YinBiaoLabel->SetVisible(FShowPhonetic == 1);
+    YinBiaoLabel->SetVisible(word::FlipToggle(FShowPhonetic, kivYinBiaoImage1, *KongImage));
 }
 
 void TbdcReadForm::kivCiYIImage1Click(QObject*)
 {
-    FShowMeaning = FShowMeaning == 1 ? 0 : 1;
-    word::ShowToggle(kivCiYIImage1, FShowMeaning == 1, *KongImage);
-    ChineseLabel->SetVisible(FShowMeaning == 1);
+    ChineseLabel->SetVisible(word::FlipToggle(FShowMeaning, kivCiYIImage1, *KongImage));
 }
 
 // Capitals show from the next word on; the word on screen stays as it is.
 void TbdcReadForm::kivDaXieImage1Click(QObject*)
 {
-    FCapitals = FCapitals == 0 ? 1 : 0;
-    word::ShowToggle(kivDaXieImage1, FCapitals != 0, *KongImage);
+    word::FlipToggle(FCapitals, kivDaXieImage1, *KongImage);
 }
 
-// A press at the limit disables the pressed button; any other press moves
-// the number and enables the other button.
-void TbdcReadForm::StepPlays(int step, TSpeedButton* pressed, TSpeedButton* other)
+// The plays per word count from the next move to a new word on.
+void TbdcReadForm::UpNumberClick(QObject*)
 {
-    const NumberStep moved = StepNumber(StrToInt(NumberLabel->Caption()), step, word::kReadPlaysPerWord);
-    if (!moved.moved) {
-        pressed->setEnabled(false);
-        return;
-    }
-    NumberLabel->SetCaption(QString::number(moved.value));
-    other->setEnabled(true);
+    word::PressStepper(*NumberLabel, +1, word::kReadPlaysPerWord, *UpNumber, *DownNumber);
+}
+
+void TbdcReadForm::DownNumberClick(QObject*)
+{
+    word::PressStepper(*NumberLabel, -1, word::kReadPlaysPerWord, *DownNumber, *UpNumber);
 }
 
 void TbdcReadForm::StepPause(int step, TSpeedButton* pressed, TSpeedButton* other)
 {
-    const NumberStep moved = StepNumber(StrToInt(TimeLabel->Caption()), step, word::kReadPauseSeconds);
-    if (!moved.moved) {
-        pressed->setEnabled(false);
-        return;
-    }
-    TimeLabel->SetCaption(QString::number(moved.value));
-    WordToWordTimer->SetInterval(word::ReadPauseInterval(moved.value));
-    other->setEnabled(true);
+    const std::optional<int> seconds = word::PressStepper(*TimeLabel, step, word::kReadPauseSeconds, *pressed, *other);
+    if (seconds)
+        WordToWordTimer->SetInterval(word::ReadPauseInterval(*seconds));
 }
 
-void TbdcReadForm::UpNumberClick(QObject*) { StepPlays(+1, UpNumber, DownNumber); }
-void TbdcReadForm::DownNumberClick(QObject*) { StepPlays(-1, DownNumber, UpNumber); }
 void TbdcReadForm::UptimeClick(QObject*) { StepPause(+1, Uptime, DownTime); }
 void TbdcReadForm::DownTimeClick(QObject*) { StepPause(-1, DownTime, Uptime); }
 

@@ -73,7 +73,6 @@ public:
     TImage* KongImage;
 
 private:
-    void StepPlays(int step, TSpeedButton* pressed, TSpeedButton* other);
     void StepPause(int step, TSpeedButton* pressed, TSpeedButton* other);
 };
 

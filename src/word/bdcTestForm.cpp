@@ -212,24 +212,18 @@ void TbdcTestForm::kivEarImage1Click(QObject*) { ShowTestWord(); }
 
 void TbdcTestForm::kivFaYInImage1Click(QObject*)
 {
-    FSoundOn = FSoundOn == 1 ? 0 : 1;
-    word::ShowToggle(kivFaYInImage1, FSoundOn == 1, *KongImage);
-    if (FSoundOn == 1)
+    if (word::FlipToggle(FSoundOn, kivFaYInImage1, *KongImage))
         ShowTestWord();
 }
 
 void TbdcTestForm::kivCiYIImage1Click(QObject*)
 {
-    FShowMeaning = FShowMeaning == 1 ? 0 : 1;
-    ChineseLabel->SetVisible(FShowMeaning == 1);
-    word::ShowToggle(kivCiYIImage1, FShowMeaning == 1, *KongImage);
+    ChineseLabel->SetVisible(word::FlipToggle(FShowMeaning, kivCiYIImage1, *KongImage));
 }
 
 void TbdcTestForm::kivYinBiaoImage1Click(QObject*)
 {
-    FShowPhonetic = FShowPhonetic == 1 ? 0 : 1;
-    YinBiaoLabel->SetVisible(FShowPhonetic == 1);
-    word::ShowToggle(kivYinBiaoImage1, FShowPhonetic == 1, *KongImage);
+    YinBiaoLabel->SetVisible(word::FlipToggle(FShowPhonetic, kivYinBiaoImage1, *KongImage));
 }
 
 void TbdcTestForm::kivReturnImage1Click(QObject*) { LeaveTest(); }

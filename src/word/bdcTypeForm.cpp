@@ -141,24 +141,18 @@ void TbdcTypeForm::kivEarImage1Click(QObject*) { ShowTypeWord(); }
 
 void TbdcTypeForm::kivFaYinImage1Click(QObject*)
 {
-    FSoundOn = FSoundOn == 1 ? 0 : 1;
-    word::ShowToggle(kivFaYinImage1, FSoundOn == 1, *KongImage);
-    if (FSoundOn == 1)
+    if (word::FlipToggle(FSoundOn, kivFaYinImage1, *KongImage))
         ShowTypeWord();
 }
 
 void TbdcTypeForm::kivYinBiaoImage1Click(QObject*)
 {
-    FShowPhonetic = FShowPhonetic == 1 ? 0 : 1;
-    YinBiaoLabel->SetVisible(FShowPhonetic == 1);
-    word::ShowToggle(kivYinBiaoImage1, FShowPhonetic == 1, *KongImage);
+    YinBiaoLabel->SetVisible(word::FlipToggle(FShowPhonetic, kivYinBiaoImage1, *KongImage));
 }
 
 void TbdcTypeForm::kivCiYIImage1Click(QObject*)
 {
-    FShowMeaning = FShowMeaning == 1 ? 0 : 1;
-    ChineseLabel->SetVisible(FShowMeaning == 1);
-    word::ShowToggle(kivCiYIImage1, FShowMeaning == 1, *KongImage);
+    ChineseLabel->SetVisible(word::FlipToggle(FShowMeaning, kivCiYIImage1, *KongImage));
 }
 
 void TbdcTypeForm::ReturnWordClick(QObject*) { LeaveTyping(); }

@@ -73,6 +73,20 @@ std::vector<PaintedPicture> DrillPictures(const DrillLook& drill, const QImage& 
     return pictures;
 }
 
+// The captions and number wells of a drill's settings.
+void DrawSettings(QImage& ground, std::span<const LayoutCaption> captions, std::span<const LayoutRect> numbers)
+{
+    QPainter painter(&ground);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(KaiFont(18));
+    painter.setPen(look::TextMuted.Q());
+    for (const LayoutCaption& caption : captions)
+        painter.drawText(ToRect(caption.place), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(caption.text));
+    for (const LayoutRect& number : numbers)
+        DrawNumberWell(painter, number);
+}
+
 // A button whose resting caption is painted into the background and whose
 // other state (paused: "继续") is its own face.
 void AddTwoStateButton(std::vector<PaintedPicture>& pictures, const QImage& ground, const LayoutCommand& button,
@@ -112,16 +126,9 @@ std::vector<PaintedPicture> PaintWordReadAlong()
     using namespace bdcReadLayout;
     const DrillLook drill{Title, false, true, Toggles, Commands, KeyHelpText};
     QImage ground = DrillGround(drill);
+    DrawSettings(ground, SettingCaptions, SettingNumbers);
     {
         QPainter painter(&ground);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setFont(KaiFont(18));
-        painter.setPen(look::TextMuted.Q());
-        for (const LayoutCaption& caption : SettingCaptions)
-            painter.drawText(ToRect(caption.place), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(caption.text));
-        for (const LayoutRect& number : SettingNumbers)
-            DrawNumberWell(painter, number);
         const LayoutCaption total[] = {TotalCaption};
         DrawBandCaptions(painter, total);
     }
@@ -135,15 +142,9 @@ std::vector<PaintedPicture> PaintFlashCards()
     using namespace bdcEngToChiLayout;
     const DrillLook drill{Title, false, false, {}, Commands, ""};
     QImage ground = DrillGround(drill);
-    {
-        QPainter painter(&ground);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.setFont(KaiFont(18));
-        painter.setPen(look::TextMuted.Q());
-        painter.drawText(ToRect(TimeCaption.place), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(TimeCaption.text));
-        DrawNumberWell(painter, TimeLabel);
-    }
+    const LayoutCaption captions[] = {TimeCaption};
+    const LayoutRect numbers[] = {TimeLabel};
+    DrawSettings(ground, captions, numbers);
     std::vector<PaintedPicture> pictures = DrillPictures(drill, ground, Background);
     // The mode not chosen shows the background's face; the chosen one its own.
     {
