@@ -131,6 +131,8 @@ void TMediaPlayer::Fail(ErrorCode code, const QString& message) const
 
 bool TMediaPlayer::InRecording(int ms) const { return ms >= 0 && ms <= device_->LengthMs(); }
 
+bool ClipOver(const TMediaPlayer& player, int endMs) { return !player.IsPlaying() || player.Position() >= endMs; }
+
 void PlayClip(TMediaPlayer& player, int startMs, int endMs)
 {
     player.SetPosition(startMs);

@@ -73,3 +73,7 @@ private:
 
 // Plays one clip: seeks to its start, hands its end to the device, plays.
 void PlayClip(TMediaPlayer& player, int startMs, int endMs);
+// Whether a clip ending at `endMs` is over: the position has reached its end,
+// or the player stopped short of it (an end point past the recording's end,
+// a clip the player refused to play), so a watch never waits for ever.
+bool ClipOver(const TMediaPlayer& player, int endMs);

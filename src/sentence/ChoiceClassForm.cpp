@@ -280,7 +280,7 @@ void TChoiceClassForm::OneClassStringGridKeyUp(QObject*, int& Key, TShiftState)
 
 void TChoiceClassForm::ReadOneSenTimerTimer(QObject*)
 {
-    if (bjzPlayer->Position() >= FClipEnd) {
+    if (ClipOver(*bjzPlayer, FClipEnd)) {
         bjzPlayer->Stop();
         ReadOneSenTimer->SetEnabled(false);
     }

@@ -269,7 +269,7 @@ void TTotalForm::PlayCurrentSentence()
 
 void TTotalForm::ReadOneSenTimerTimer(QObject*)
 {
-    if (ChoiceClassForm->bjzPlayer->Position() < ChoiceClassForm->FClipEnd)
+    if (!ClipOver(*ChoiceClassForm->bjzPlayer, ChoiceClassForm->FClipEnd))
         return;
     ChoiceClassForm->bjzPlayer->Stop();
     ReadOneSenTimer->SetEnabled(false);

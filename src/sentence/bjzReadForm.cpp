@@ -224,7 +224,7 @@ void TbjzReadForm::bjzReadOneSenTimerTimer(QObject*)
 void TbjzReadForm::WatchClipEnd()
 {
     if (ChoiceClassForm->FSoundReady == 1) {
-        if (ChoiceClassForm->bjzPlayer->Position() < ChoiceClassForm->FClipEnd)
+        if (!ClipOver(*ChoiceClassForm->bjzPlayer, ChoiceClassForm->FClipEnd))
             return;
         ChoiceClassForm->bjzPlayer->Stop();
     }

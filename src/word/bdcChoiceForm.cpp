@@ -353,16 +353,19 @@ void TbdcChoiceForm::PlayWordClip()
     PlayClip(*bdcPlayer, FClipStart, FClipEnd);
 }
 
-bool TbdcChoiceForm::PlayBookClip(const QString& start, const QString& end)
+bool TbdcChoiceForm::PlayBookClip(const QString& start, const QString& end, std::int32_t* clipEnd)
 {
     if (FSoundReady != 1)
         return false;
     const int from = StrToInt(start);
-    PlayClip(*bdcPlayer, from, StrToInt(end));
+    const int to = StrToInt(end);
+    if (clipEnd)
+        *clipEnd = to;
+    PlayClip(*bdcPlayer, from, to);
     return true;
 }
 
-bool TbdcChoiceForm::BookClipOver(int clipEnd) const { return bdcPlayer->Position() >= clipEnd; }
+bool TbdcChoiceForm::BookClipOver(int clipEnd) const { return ClipOver(*bdcPlayer, clipEnd); }
 
 void TbdcChoiceForm::StopBookClip()
 {
@@ -378,7 +381,7 @@ void TbdcChoiceForm::StartClip()
 
 void TbdcChoiceForm::OneWordPlayTimerTimer(QObject*)
 {
-    if (bdcPlayer->Position() < FClipEnd)
+    if (!ClipOver(*bdcPlayer, FClipEnd))
         return;
     OneWordPlayTimer->SetEnabled(false);
     bdcPlayer->Stop();

@@ -51,8 +51,9 @@ public:
     void StopPlayAll();
     void PlayWordClip();
     // Clips of the book's recording for the drills: a clip from `start` to
-    // `end` (decimal texts); false, and nothing played, without a recording.
-    bool PlayBookClip(const QString& start, const QString& end);
+    // `end` (decimal texts, read only when there is a recording), its end
+    // handed back in `clipEnd`; false, and nothing played, without one.
+    bool PlayBookClip(const QString& start, const QString& end, std::int32_t* clipEnd = nullptr);
     bool BookClipOver(int clipEnd) const;
     void StopBookClip();
 

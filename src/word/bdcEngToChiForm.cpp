@@ -107,9 +107,8 @@ void TbdcEngToChiForm::ShowCard()
     if (FEnglishMode == 1) {
         EnglishLabel->SetVisible(true);
         ChineseLabel->SetVisible(false);
-        FCardClipEnd = StrToInt(list.FZuEnd[k]);
         // Without a recording the card's time starts at once.
-        if (bdcChoiceForm->PlayBookClip(list.FZuStart[k], list.FZuEnd[k]))
+        if (bdcChoiceForm->PlayBookClip(list.FZuStart[k], list.FZuEnd[k], &FCardClipEnd))
             OneWordPlayTimer->SetEnabled(true);
         else
             WordToWordTimer->SetEnabled(true);

@@ -113,9 +113,8 @@ void TbdcReadForm::ShowReadWord()
     ChineseLabel->SetCaption(list.FZuMeaning[k]);
     ChineseLabel->SetVisible(FShowMeaning == 1);
     word::ShowPhonetic(*Label1, *YinBiaoLabel, *Label2, list.FZuPhonetic[k], FShowPhonetic == 1);
-    FReadClipEnd = StrToInt(list.FZuEnd[k]);
     // Without a recording the run goes on silently: the pause follows at once.
-    if (bdcChoiceForm->PlayBookClip(list.FZuStart[k], list.FZuEnd[k]))
+    if (bdcChoiceForm->PlayBookClip(list.FZuStart[k], list.FZuEnd[k], &FReadClipEnd))
         OneWordPlayTimer->SetEnabled(true);
     else
         WordToWordTimer->SetEnabled(true);

@@ -125,11 +125,19 @@ void TbdcTestForm::ShowTestWord()
         bdcChoiceForm->PlayBookClip(entry.Start, entry.End);
 }
 
+// The help follows the correct word; after a long phrase, where it would
+// not fit beside it, it goes under the word instead.
 void TbdcTestForm::ShowHelp(const QString& text)
 {
     HelpLabel->SetCaption(text);
-    HelpLabel->move(AnswerLabel->x() + AnswerLabel->width() + HelpGap, HelpLabel->y());
-    HelpLabel->resize(Width - HelpLabel->x() - 24, HelpLabel->height());
+    const int needed = HelpLabel->fontMetrics().horizontalAdvance(text) + 8;
+    const int beside = AnswerLabel->x() + AnswerLabel->width() + HelpGap;
+    const int cardRight = WordDrillLayout::Card.Left + WordDrillLayout::Card.Width;
+    if (beside + needed <= cardRight - 8)
+        HelpLabel->setGeometry(beside, bdcTestLayout::HelpLabel.Top, needed, bdcTestLayout::HelpLabel.Height);
+    else
+        HelpLabel->setGeometry(AnswerLabel->x(), AnswerLabel->y() + AnswerLabel->height() - 4, needed,
+                               bdcTestLayout::HelpLabel.Height);
 }
 
 void TbdcTestForm::RecordWrong()

@@ -72,10 +72,6 @@ TEST(WordRunRules, TheCounterIsReloadedOnlyOnMovingOnAndTheLastWordEndsTheRun)
     }
     EXPECT_EQ(played, (std::vector<int>{1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5}));
     EXPECT_EQ(AfterReadPause(1, 1, 1, 8).kind, ReadPauseEnd::GroupOver); // a one-word group
-
-    EXPECT_EQ(CardInterval(0), 200);
-    EXPECT_EQ(CardInterval(8), 8200);
-    EXPECT_EQ(ReadPauseInterval(8), 8000);
 }
 
 } // namespace

@@ -114,9 +114,13 @@ TEST_F(WordDrillTest, TypingJudgesEachAnswerRepeatsAWrongWordAndOffersTheGroupAg
     EXPECT_EQ(t->FTypeWord, 1);
     EXPECT_EQ(t->EnglishLabel->Caption(), QStringLiteral("word 1"));
     EXPECT_EQ(t->TotalLabel->Caption(), QStringLiteral("(1-3)"));
-    AnswerGroupFinished(2);
+    AnswerGroupFinished(0); // closed without a choice: the drill stays on its last word
     for (const char* word : {"word 1", "word 2", "word 3"})
         Type(t->TypeEdit, QString::fromUtf8(word));
+    EXPECT_TRUE(t->Visible());
+    EXPECT_EQ(t->FTypeWord, 3);
+    AnswerGroupFinished(2);
+    Type(t->TypeEdit, QStringLiteral("word 3"));
     EXPECT_FALSE(t->Visible());
     EXPECT_TRUE(bdcChoiceForm->Visible());
 }
@@ -169,6 +173,49 @@ TEST_F(WordDrillTest, TheSpellingTestRetestsExactlyTheWrongWordsInTheOrderRecord
     EXPECT_TRUE(bdcChoiceForm->Visible());
 }
 
+TEST_F(WordDrillTest, F5ReplaysAWordUnderCorrectionWithoutHidingTheHelpAndReturnLeavesAfterThePass)
+{
+    EnterWith(2);
+    Click(bdcChoiceForm->kivTestImage1);
+    auto* s = bdcTestForm;
+    Type(s->TypeEdit, QStringLiteral("wrong"));
+    QTest::keyClick(s->TypeEdit, Qt::Key_F5);
+    Click(s->kivEarImage1);
+    EXPECT_EQ(Played(), (QList<int>{1, 1, 1}));
+    EXPECT_TRUE(s->AnswerLabel->Visible());
+    EXPECT_TRUE(s->HelpLabel->Visible());
+    // The help sits after the correct word on its line.
+    EXPECT_EQ(s->HelpLabel->x(), s->AnswerLabel->x() + s->AnswerLabel->width() + 20);
+    Type(s->TypeEdit, QStringLiteral("word 1"));
+    Type(s->TypeEdit, QStringLiteral("word 1"));
+    modal.responses.push_back([](TForm&) { Click(bdcTestFinishForm->ReturnButton); });
+    Type(s->TypeEdit, QStringLiteral("word 2"));
+    EXPECT_EQ(bdcTestFinishForm->FResult, 2);
+    EXPECT_FALSE(s->Visible());
+    EXPECT_TRUE(bdcChoiceForm->Visible());
+}
+
+// An end point past the recording's end stops the player at the end; the
+// watch takes that for the clip's end instead of waiting for ever.
+TEST_F(WordDrillTest, AClipEndingPastTheRecordingStillEndsTheWordInTheReadAlongAndTheCards)
+{
+    media.SetLength(2500); // word 2's clip is 2000..2800
+    EnterWith(2);
+    bool finished = false;
+    modal.responses.push_back([&](TForm&) { finished = true; });
+    Click(bdcChoiceForm->kivReadImage1);
+    RunUntil([&] { return finished; }, 20'000);
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(bdcReadForm->OneWordPlayTimer->Enabled());
+    bdcReadForm->LeaveReadAlong();
+
+    finished = false;
+    modal.responses.push_back([&](TForm&) { finished = true; });
+    Click(bdcChoiceForm->kivEngToChiImage1);
+    RunUntil([&] { return finished; }, 20'000);
+    EXPECT_TRUE(finished);
+}
+
 // A test left in the middle of a correction starts fresh: the first word
 // typed right at once is not taken for a copy.
 TEST_F(WordDrillTest, ASpellingTestLeftDuringACorrectionStartsFreshAndPlaysNothingWithoutARecording)
@@ -213,10 +260,13 @@ TEST_F(WordDrillTest, TheReadAlongPlaysEachWordTheSetTimesReloadingTheCountOnlyW
     EXPECT_EQ(r->EnglishLabel->Caption(), QStringLiteral("word 2"));
     RunUntil([&] { return r->FReadWord == 3; });
     EXPECT_EQ(r->EnglishLabel->Caption(), QStringLiteral("WORD 3"));
-    // Hiding the phonetic keeps the brackets.
+    // Hiding the phonetic keeps the brackets, the closing one still after
+    // the hidden phonetic's width.
     Click(r->kivYinBiaoImage1.button);
     EXPECT_FALSE(r->YinBiaoLabel->Visible());
-    EXPECT_TRUE(r->Label1->Visible() && r->Label2->Visible());
+    RunUntil([&] { return r->FReadWord == 4; });
+    ASSERT_GT(r->YinBiaoLabel->width(), 10);
+    EXPECT_EQ(r->Label2->x(), r->Label1->x() + r->YinBiaoLabel->width() + 12);
 
     // Paused in the pause after a play, resuming plays the same word again.
     RunUntil([&] { return r->WordToWordTimer->Enabled(); });
