@@ -4,6 +4,8 @@
 // order, so the main menu puts the display back last of all.
 
 #include "ScreenSet.h"
+#include "StartupProbe.h"
+#include "bjzMainForm.h"
 #include "controls/Application.h"
 #include "controls/Skin.h"
 #include "platform/Fonts.h"
@@ -86,6 +88,8 @@ int main(int argc, char** argv)
 
     TApplication application;
     CreateScreens(application);
+    if (bjzMainForm)
+        InstallStartupProbe(*bjzMainForm);
     application.Run();
     application.DestroyForms();
     return 0;
