@@ -9,6 +9,9 @@
 TkivScrollBar::TkivScrollBar(QWidget* parent, const LayoutRect& place) : QScrollBar(Qt::Vertical, parent)
 {
     setGeometry(place.Left, place.Top, place.Width, place.Height);
+    // Qt's own menu ("Scroll here", "Top", ...) would move the bar without the
+    // release the screens redraw on, leaving their text behind the bar.
+    setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 void TkivScrollBar::mousePressEvent(QMouseEvent* event)

@@ -165,4 +165,10 @@ QString WordRecordingPath(const QString& programFolder, const QString& bookName)
     return QDir(programFolder).filePath(QStringLiteral("bdcSound/") + bookName + QStringLiteral(".mp3"));
 }
 
+QString FindWordRecording(const QString& programFolder, const QString& bookName)
+{
+    return platform::FindBookFile(QDir(programFolder).filePath(QStringLiteral("bdcSound")), bookName,
+                                  QLatin1StringView(".mp3"));
+}
+
 } // namespace word

@@ -74,5 +74,8 @@ QString FindWordBookFile(const QString& folder, const QString& bookName);
 // Where book `bookName`'s recording lies: bdcSound/<bookName>.mp3 in the
 // program folder.
 QString WordRecordingPath(const QString& programFolder, const QString& bookName);
+// The recording of book `bookName` as it is on disk: that path, or the file
+// whose extension differs from ".mp3" only in case; empty when there is none.
+QString FindWordRecording(const QString& programFolder, const QString& bookName);
 
 } // namespace word

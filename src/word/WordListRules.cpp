@@ -2,9 +2,9 @@
 
 namespace word {
 
-std::optional<int> LineRowOf(int currentWord, int position)
+std::optional<int> LineRowOf(int currentWord, int position, int zuWordCount)
 {
-    if (currentWord < position || currentWord > position + kListRows - 1)
+    if (zuWordCount < 1 || currentWord < position || currentWord > position + kListRows - 1)
         return std::nullopt;
     return currentWord - position;
 }

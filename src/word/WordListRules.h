@@ -33,8 +33,8 @@ constexpr int ChineseRowTop(int row) { return (row - 1) * kRowPitch + kChineseRo
 constexpr int LineShapeTop(int lineRow) { return lineRow * kRowPitch + kLineShapeTop; }
 
 // The highlight's row index (0 = top) for the current word, or none when the
-// word is not among the eleven rows shown.
-std::optional<int> LineRowOf(int currentWord, int position);
+// word is not among the eleven rows shown or the group has no words.
+std::optional<int> LineRowOf(int currentWord, int position, int zuWordCount);
 
 // The first row past the group's last word, from which on rows are hidden;
 // kListRows + 1 when every row holds a word.

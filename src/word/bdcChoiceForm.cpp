@@ -256,8 +256,8 @@ void TbdcChoiceForm::OpenBookAndRecording(const QString& bookName)
 
 void TbdcChoiceForm::OpenRecording(const QString& bookName)
 {
-    const QString path = word::WordRecordingPath(FAppDir, bookName);
-    if (!QFileInfo(path).isFile()) {
+    const QString path = word::FindWordRecording(FAppDir, bookName);
+    if (path.isEmpty()) {
         FSoundReady = 0;
         platform::ShowMessage(QStringLiteral("声音文件不存在"));
         return;
@@ -315,7 +315,7 @@ void TbdcChoiceForm::ShowLineShapeAt(int lineRow)
 
 void TbdcChoiceForm::PlaceLineShape()
 {
-    const std::optional<int> lineRow = word::LineRowOf(FCurrentWord, Position());
+    const std::optional<int> lineRow = word::LineRowOf(FCurrentWord, Position(), FZuWordCount);
     if (!lineRow) {
         LineShape->SetVisible(false);
         return;
@@ -391,7 +391,7 @@ void TbdcChoiceForm::OneWordPlayTimerTimer(QObject*)
 
 void TbdcChoiceForm::kivPlayImage1Click(QObject*)
 {
-    if (FPlayingAll != 0)
+    if (FPlayingAll != 0 || FZuWordCount < 1)
         return;
     // Without a recording there is nothing to play through; the learner is
     // told why nothing happens.
@@ -465,7 +465,8 @@ void TbdcChoiceForm::RowLabelClick(QObject* Sender)
     for (int i = 1; i <= word::kListRows; ++i)
         if (Sender == EnglishLabel(i) || Sender == ChineseLabel(i))
             row = i;
-    if (row == 0)
+    // Only rows holding a word of the group can be picked.
+    if (row == 0 || word::EntryOfRow(row, Position()) > FZuWordCount)
         return;
     FLineRow = row;
     FCurrentWord = word::EntryOfRow(row, Position());

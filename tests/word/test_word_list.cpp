@@ -10,6 +10,8 @@
 #include "word/bdcChoiceForm.h"
 #include "word/bdcClassFinishForm.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -271,6 +273,19 @@ TEST_F(WordListTest, ScrollingMovesTheRowsNotTheCurrentWordAndTheColumnsHideAndS
     EXPECT_TRUE(l->EnglishDisplayImage1->Picture().Empty());
 }
 
+TEST_F(WordListTest, ARecordingWhoseExtensionDiffersInCaseIsFound)
+{
+    course.AddWordBook(QStringLiteral("Loud"), NumberedWords(20), false);
+    const QString upper = course.Path() + QStringLiteral("bdcSound/Loud.MP3");
+    QDir(course.Path()).mkpath(QStringLiteral("bdcSound"));
+    QFile(upper).open(QIODevice::WriteOnly);
+    CreateScreenSet();
+    Enter();
+    EXPECT_EQ(List()->FSoundReady, 1);
+    EXPECT_EQ(List()->bdcPlayer->FileName, upper);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(WordListTest, ThePickerLoadsEachBookPickedByMouseOrKeysAndClosingItKeepsTheBook)
 {
     CreateWithBooks();
@@ -369,14 +384,42 @@ TEST_F(WordListTest, TheGroupFinishedPopUpHandsBackTheChoiceOrNoneWhenClosed)
     CreateScreenSet();
     auto* finished = bdcClassFinishForm;
     for (auto [button, expected] : {std::pair{finished->Image3, 1}, std::pair{finished->Image2, 2}}) {
-        finished->FResult = 0;
         modal.responses.push_back([button = button](TForm&) { Click(button); });
-        finished->ShowModal();
-        EXPECT_EQ(finished->FResult, expected);
+        EXPECT_EQ(finished->AskAgainOrLeave(), expected);
     }
-    finished->FResult = 0;
-    finished->ShowModal(); // closed by the window's close command
-    EXPECT_EQ(finished->FResult, 0);
+    // Closed by the window's close command after an earlier choice: none.
+    modal.responses.push_back([](TForm& form) { form.close(); });
+    EXPECT_EQ(finished->AskAgainOrLeave(), 0);
+    EXPECT_FALSE(finished->Visible());
+}
+
+TEST_F(WordListTest, StopEndsOnlyPlayAllAndAnEmptyGroupWithARecordingOffersNothingToPlay)
+{
+    QDir(course.Path()).mkpath(QStringLiteral("bdcSound"));
+    course.AddRawWordBook(QStringLiteral("0 empty.wd"), QByteArray(10 * 125, '\0'));
+    QFile(course.WordRecordingPath(QStringLiteral("0 empty"))).open(QIODevice::WriteOnly);
+    course.AddWordBook(QStringLiteral("1 words"), NumberedWords(20));
+    CreateScreenSet();
+    Enter();
+    auto* l = List();
+    EXPECT_EQ(l->FSoundReady, 1);
+    EXPECT_FALSE(l->LineShape->Visible());
+    messages.messages.clear();
+    l->kivPlayImage1Click(nullptr);
+    EXPECT_EQ(l->FPlayingAll, 0);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_TRUE(media.Commands().isEmpty());
+
+    modal.responses.push_back([](TForm&) { bdcBookForm->BookListBox->setCurrentRow(1); });
+    l->kivBookImage1Click(nullptr);
+    ClickRow(2);
+    l->kivStopImage1Click(nullptr); // a row's clip is not play-all's
+    EXPECT_TRUE(l->bdcPlayer->IsPlaying());
+    EXPECT_TRUE(l->OneWordPlayTimer->Enabled());
+    // A click on the bar's track pages down and the rows follow at its release.
+    QTest::mouseClick(l->kivWordScrollBar, Qt::LeftButton, {}, QPoint(10, l->kivWordScrollBar->height() - 40));
+    EXPECT_EQ(l->kivWordScrollBar->Position(), 10);
+    EXPECT_EQ(ShownEnglish().first(), QStringLiteral("10. word 10"));
 }
 
 } // namespace

@@ -17,13 +17,11 @@ TEST(WordListRules, RowsPastTheGroupsEndAreHiddenAndTheHighlightFollowsTheCurren
     EXPECT_EQ(FirstEmptyRow(11, 1), 12);
     EXPECT_EQ(FirstEmptyRow(0, 1), 1);   // no words: every row hidden
 
-    EXPECT_EQ(LineRowOf(7, 7), 0);
-    EXPECT_EQ(LineRowOf(17, 7), 10);
-    EXPECT_EQ(LineRowOf(18, 7), std::nullopt);
-    EXPECT_EQ(LineRowOf(6, 7), std::nullopt);
-    EXPECT_EQ(LineShapeTop(2), 8 + 2 * 37);
-    EXPECT_EQ(EnglishRowTop(11), 380);
-    EXPECT_EQ(ChineseRowTop(1), 14);
+    EXPECT_EQ(LineRowOf(7, 7, 30), 0);
+    EXPECT_EQ(LineRowOf(17, 7, 30), 10);
+    EXPECT_EQ(LineRowOf(18, 7, 30), std::nullopt);
+    EXPECT_EQ(LineRowOf(6, 7, 30), std::nullopt);
+    EXPECT_EQ(LineRowOf(1, 1, 0), std::nullopt); // no words, no highlight
 
     EXPECT_EQ(EnglishRowCaption("31. ", "apple"), "31. apple");
     EXPECT_EQ(EnglishRowCaption(QString(60, 'n'), QString(60, 'w')).size(), kEnglishCaptionLimit);
