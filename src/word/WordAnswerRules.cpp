@@ -1,4 +1,5 @@
 #include "WordAnswerRules.h"
+#include "controls/Keys.h"
 
 namespace word {
 
@@ -45,6 +46,16 @@ SpellingVerdict JudgeSpelling(bool correct, SpellingState& state)
         return {SpellingVerdict::CopyTwice, false};
     }
     return {SpellingVerdict::StillWrong, false};
+}
+
+AnswerFieldKey AnswerFieldCommand(int virtualKey)
+{
+    switch (virtualKey) {
+    case vk::Return: return AnswerFieldKey::Judge;
+    case vk::Escape: return AnswerFieldKey::Leave;
+    case vk::F5: return AnswerFieldKey::Replay;
+    default: return AnswerFieldKey::Typing;
+    }
 }
 
 } // namespace word

@@ -37,4 +37,9 @@ struct SpellingVerdict {
 
 SpellingVerdict JudgeSpelling(bool correct, SpellingState& state);
 
+// The keys of the answer field: Enter judges, Esc leaves, F5 plays the word
+// again; every other key is typing.
+enum class AnswerFieldKey { Typing, Judge, Leave, Replay };
+AnswerFieldKey AnswerFieldCommand(int virtualKey);
+
 } // namespace word

@@ -204,15 +204,14 @@ void TbdcTestForm::LeaveTest()
 
 void TbdcTestForm::TypeEditKeyDown(QObject*, int& Key, TShiftState)
 {
-    if (Key == vk::Escape) {
+    const word::AnswerFieldKey command = word::AnswerFieldCommand(Key);
+    if (command != word::AnswerFieldKey::Typing)
         Key = 0;
-        LeaveTest();
-    } else if (Key == vk::Return) {
-        Key = 0;
-        CheckAnswer();
-    } else if (Key == vk::F5) {
-        Key = 0;
-        ShowTestWord();
+    switch (command) {
+    case word::AnswerFieldKey::Leave: LeaveTest(); break;
+    case word::AnswerFieldKey::Judge: CheckAnswer(); break;
+    case word::AnswerFieldKey::Replay: ShowTestWord(); break;
+    case word::AnswerFieldKey::Typing: break;
     }
 }
 

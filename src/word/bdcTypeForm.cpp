@@ -125,15 +125,14 @@ void TbdcTypeForm::LeaveTyping() { Close(); }
 
 void TbdcTypeForm::TypeEditKeyDown(QObject*, int& Key, TShiftState)
 {
-    if (Key == vk::Return) {
+    const word::AnswerFieldKey command = word::AnswerFieldCommand(Key);
+    if (command != word::AnswerFieldKey::Typing)
         Key = 0;
-        CheckTyping();
-    } else if (Key == vk::Escape) {
-        Key = 0;
-        LeaveTyping();
-    } else if (Key == vk::F5) {
-        Key = 0;
-        ShowTypeWord();
+    switch (command) {
+    case word::AnswerFieldKey::Judge: CheckTyping(); break;
+    case word::AnswerFieldKey::Leave: LeaveTyping(); break;
+    case word::AnswerFieldKey::Replay: ShowTypeWord(); break;
+    case word::AnswerFieldKey::Typing: break;
     }
 }
 
