@@ -37,6 +37,7 @@ private:
     int halfTaps_ = 0;      // taps on each side of the interpolated point
     int phases_ = 1;        // fractional positions the table holds
     std::vector<float> table_;
+    std::vector<float> stereoTable_; // table_ with every tap twice
     std::vector<float> history_;    // stereo frames from source frame historyBase_ on
     std::int64_t historyBase_ = 0;
     std::int64_t received_ = 0;     // source frames pushed in this run
