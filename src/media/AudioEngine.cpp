@@ -6,8 +6,10 @@
 namespace media {
 namespace {
 
-// The decoding thread looks round at least this often even when not woken.
-constexpr auto kDecoderIdleWait = std::chrono::milliseconds(50);
+// Every change that gives the decoding thread work wakes it (a new play
+// point, new speech, frames taken from a playing stream's ring); this is only
+// a safety net, rare enough that an idle program stays asleep.
+constexpr auto kDecoderIdleWait = std::chrono::seconds(1);
 
 } // namespace
 
@@ -72,10 +74,11 @@ void AudioEngine::WakeDecoder()
 void AudioEngine::Mix(float* out, int frames)
 {
     std::fill_n(out, 2 * frames, 0.0f);
+    bool anyPlaying = false;
     {
         std::lock_guard lock(streamsMutex_);
         for (const auto& stream : streams_)
-            stream->MixInto(out, frames);
+            anyPlaying = stream->MixInto(out, frames) || anyPlaying;
     }
     // Several streams together may exceed full scale; clip rather than wrap.
     for (int i = 0; i < 2 * frames; ++i)
@@ -85,7 +88,10 @@ void AudioEngine::Mix(float* out, int frames)
         if (tap_)
             tap_(out, frames);
     }
-    WakeDecoder();
+    // Only a playing stream's ring has been drawn from (or its play ended and
+    // its end is to be told); with nothing playing the decoder sleeps on.
+    if (anyPlaying)
+        WakeDecoder();
 }
 
 std::vector<std::shared_ptr<PlaybackStream>> AudioEngine::Snapshot() const

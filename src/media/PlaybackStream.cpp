@@ -150,11 +150,11 @@ std::int64_t PlaybackStream::HeardOutputFramesLocked(std::int64_t nowNs) const
 
 // --- output thread ----------------------------------------------------------
 
-void PlaybackStream::MixInto(float* out, int frames)
+bool PlaybackStream::MixInto(float* out, int frames)
 {
     std::lock_guard lock(mutex_);
     if (!playing_)
-        return;
+        return false;
     const std::int64_t wanted = std::min<std::int64_t>(frames, progress_.outputLimit - progress_.handed);
     const std::int64_t handed = ring_.MixInto(out, wanted);
     if (handed > 0)
@@ -176,6 +176,7 @@ void PlaybackStream::MixInto(float* out, int frames)
     progress_.called = true;
     if (soundComplete && progress_.drained >= output_.latencyFrames)
         FinishPlayLocked();
+    return true;
 }
 
 void PlaybackStream::FinishPlayLocked()

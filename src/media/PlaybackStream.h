@@ -62,8 +62,9 @@ public:
     void DeliverFinished();
 
     // --- output thread ---
-    // Adds this stream's next `frames` stereo frames onto `out`.
-    void MixInto(float* out, int frames);
+    // Adds this stream's next `frames` stereo frames onto `out`; false when
+    // it is not playing (it took nothing and the decoder need not look at it).
+    bool MixInto(float* out, int frames);
 
     static std::int64_t SteadyNowNs();
 
