@@ -153,17 +153,37 @@ void TChoiceClassForm::LoadSentenceBook(const QString& fileName)
         ReopenShownLesson();
         return;
     }
-    sentence::BookLoadResult loaded = sentence::LoadSentenceBook(path);
-    if (!loaded.Ok()) {
-        platform::ShowMessage(loaded.message + QLatin1Char('\n') + loaded.detail);
-        ReopenShownLesson();
-        return;
+    const QFileInfo file(path);
+    if (loadedBook_.IsOf(file)) {
+        // The same file, unchanged since it was read: its tables are the ones
+        // held, so only the first lesson is chosen again.
+        ClassStringGrid->SetRow(1);
+        SenStringGrid->SetRow(1);
+    } else {
+        sentence::BookLoadResult loaded = sentence::LoadSentenceBook(path);
+        if (!loaded.Ok()) {
+            platform::ShowMessage(loaded.message + QLatin1Char('\n') + loaded.detail);
+            ReopenShownLesson();
+            return;
+        }
+        FSoundFolder = loaded.book.soundFolder;
+        ClassStringGrid->SetTable(std::move(loaded.book.lessons));
+        SenStringGrid->SetTable(std::move(loaded.book.sentences));
+        loadedBook_ = LoadedFile::Of(file);
     }
-    FSoundFolder = loaded.book.soundFolder;
-    ClassStringGrid->SetTable(std::move(loaded.book.lessons));
-    SenStringGrid->SetTable(std::move(loaded.book.sentences));
     OpenLessonSound();
     LoadLessonSentences();
+}
+
+TChoiceClassForm::LoadedFile TChoiceClassForm::LoadedFile::Of(const QFileInfo& file)
+{
+    return {file.absoluteFilePath(), file.size(), file.lastModified()};
+}
+
+bool TChoiceClassForm::LoadedFile::IsOf(const QFileInfo& file) const
+{
+    return !path.isEmpty() && path == file.absoluteFilePath() && size == file.size() &&
+           modified == file.lastModified();
 }
 
 // A book that cannot be loaded leaves the book shown before, and its lesson

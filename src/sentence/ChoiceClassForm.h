@@ -14,6 +14,8 @@
 #include "controls/StringGrid.h"
 #include "controls/Timer.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <cstdint>
 #include <memory>
 
@@ -89,6 +91,16 @@ private:
     QString BookFolder() const;
 
     std::unique_ptr<TMediaPlayer> player_;
+
+    // The book file the grids hold, as it was when read.
+    struct LoadedFile {
+        QString path;
+        qint64 size = 0;
+        QDateTime modified;
+        static LoadedFile Of(const QFileInfo& file);
+        bool IsOf(const QFileInfo& file) const;
+    };
+    LoadedFile loadedBook_;
 };
 
 extern TChoiceClassForm* ChoiceClassForm;

@@ -7,6 +7,9 @@
 #include "sentence/ChoiceClassForm.h"
 #include "sentence/TiaoForm.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -340,6 +343,34 @@ TEST_F(LessonChooserTest, PracticeButtonsLightWithTheSharedFacesAndTheChallengeL
     TiaoForm->ReturnButtonClick(nullptr);
     EXPECT_TRUE(c->Visible());
     EXPECT_FALSE(TiaoForm->Visible());
+}
+
+// The first book, read at start-up, is not read again on entry while its
+// file is unchanged (same size, same modification time); a changed file is.
+TEST_F(LessonChooserTest, EnteringReusesTheFirstBookWhileItsFileIsUnchanged)
+{
+    CreateScreenSet();
+    const QString path = course.Path() + QStringLiteral("EnglishBook/Everyday.jz");
+    const QDateTime written = QFileInfo(path).lastModified();
+    // Same length and time, other words: "Sentence" becomes "Sentinel".
+    const qint64 size = QFileInfo(path).size();
+    course.AddBook(QStringLiteral("Everyday.jz"),
+                   CourseFolder::SimpleBook(QStringLiteral("everyday"), 3, 4, QStringLiteral("Sentinel")));
+    ASSERT_EQ(QFileInfo(path).size(), size);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.setFileTime(written, QFileDevice::FileModificationTime);
+    file.close();
+    Enter();
+    EXPECT_EQ(Shown(), QStringLiteral("Sentence 1.1--第1课第1句"));
+    EXPECT_EQ(ChoiceClassForm->FSoundReady, 1);
+
+    ChoiceClassForm->ReturnToMainFormClick(nullptr);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.setFileTime(written.addSecs(5), QFileDevice::FileModificationTime);
+    file.close();
+    Enter();
+    EXPECT_EQ(Shown(), QStringLiteral("Sentinel 1.1--第1课第1句"));
 }
 
 } // namespace

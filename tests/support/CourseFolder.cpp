@@ -42,14 +42,15 @@ QString CourseFolder::RecordingPath(const QString& soundFolder, const QString& r
     return Path() + QStringLiteral("Sound/") + soundFolder + QLatin1Char('/') + recording;
 }
 
-sentence::SentenceBookWriter CourseFolder::SimpleBook(const QString& soundFolder, int lessons, int sentencesPerLesson)
+sentence::SentenceBookWriter CourseFolder::SimpleBook(const QString& soundFolder, int lessons, int sentencesPerLesson,
+                                                      const QString& word)
 {
     sentence::SentenceBookWriter writer(soundFolder);
     for (int lesson = 1; lesson <= lessons; ++lesson) {
         const int first = int(writer.SentenceCount()) + 1;
         for (int i = 1; i <= sentencesPerLesson; ++i) {
             sentence::BookSentence s;
-            s.english = QStringLiteral("Sentence %1.%2").arg(lesson).arg(i);
+            s.english = QStringLiteral("%1 %2.%3").arg(word).arg(lesson).arg(i);
             s.chinese = QStringLiteral("第%1课第%2句").arg(lesson).arg(i);
             s.start = (i - 1) * 1000 + 100;
             s.end = (i - 1) * 1000 + 900;

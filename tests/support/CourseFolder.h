@@ -32,7 +32,9 @@ public:
     // the recordings are created too when `withRecordings`.
     void AddSimpleBook(const QString& fileName, const QString& soundFolder, int lessons, int sentencesPerLesson,
                        bool withRecordings = true);
-    static sentence::SentenceBookWriter SimpleBook(const QString& soundFolder, int lessons, int sentencesPerLesson);
+    // `word` stands first in every sentence ("Sentence 1.1").
+    static sentence::SentenceBookWriter SimpleBook(const QString& soundFolder, int lessons, int sentencesPerLesson,
+                                                   const QString& word = QStringLiteral("Sentence"));
 
     // Writes bdcBook/<bookName>.wd, and creates bdcSound/<bookName>.mp3
     // when `withRecording`.
