@@ -12,6 +12,26 @@ TMouseButton ToMouseButton(Qt::MouseButton button)
     }
 }
 
+TPicture TPicture::Deferred(std::function<QImage()> decode)
+{
+    TPicture picture;
+    picture.pending_ = std::make_shared<Pending>();
+    picture.pending_->decode = std::move(decode);
+    return picture;
+}
+
+const QImage& TPicture::Image() const
+{
+    if (!pending_)
+        return image_;
+    if (pending_->decode) {
+        const std::function<QImage()> decode = std::move(pending_->decode);
+        pending_->decode = nullptr;
+        pending_->image = decode();
+    }
+    return pending_->image;
+}
+
 TImage::TImage(QWidget* parent, const LayoutRect& place) : QWidget(parent)
 {
     setGeometry(place.Left, place.Top, place.Width, place.Height);

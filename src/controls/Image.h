@@ -8,23 +8,36 @@
 #include "Layout.h"
 
 #include <QImage>
+#include <functional>
+#include <memory>
 #include <QWidget>
 
 // A picture held by a control. Assigning copies the picture (the image data
 // is shared until either side changes), never a reference to the other
 // control: later changes to the source do not reach the copy.
+//
+// A picture can also be made from a decoder that runs the first time the
+// picture is looked at (painted, compared): a screen's pictures are then
+// decoded when it is first shown, not when it is created. Copies share that
+// one decoding. GUI thread only.
 class TPicture {
 public:
     TPicture() = default;
     explicit TPicture(QImage image) : image_(std::move(image)) {}
-    void Assign(const TPicture& other) { image_ = other.image_; }
-    void Clear() { image_ = QImage(); }
-    bool Empty() const { return image_.isNull(); }
-    const QImage& Image() const { return image_; }
-    bool operator==(const TPicture& other) const { return image_ == other.image_; }
+    static TPicture Deferred(std::function<QImage()> decode);
+    void Assign(const TPicture& other) { *this = other; }
+    void Clear() { *this = TPicture(); }
+    bool Empty() const { return Image().isNull(); }
+    const QImage& Image() const;
+    bool operator==(const TPicture& other) const { return Image() == other.Image(); }
 
 private:
+    struct Pending {
+        std::function<QImage()> decode;
+        QImage image;
+    };
     QImage image_;
+    std::shared_ptr<Pending> pending_;
 };
 
 class TImage : public QWidget {

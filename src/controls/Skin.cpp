@@ -51,15 +51,18 @@ TPicture SkinPicture(const char* name)
         return *cached;
     TPicture picture;
     if (const SkinEntry* entry = Find(name)) {
-        QString error;
-        const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(entry->data),
-                                                         qsizetype(entry->size));
-        QImage image = DecodeJpeg(bytes, &error);
-        if (image.isNull())
-            std::fprintf(stderr, "tingdu: picture '%s' is damaged (%s); it stays blank\n", name,
-                         error.toLocal8Bit().constData());
-        else
-            picture = TPicture(image.copy()); // own the pixels, not the table's bytes
+        // Decoded when first looked at, so a screen's pictures cost nothing
+        // until it is shown.
+        picture = TPicture::Deferred([entry, key] {
+            QString error;
+            const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(entry->data),
+                                                             qsizetype(entry->size));
+            QImage image = DecodeJpeg(bytes, &error);
+            if (image.isNull())
+                std::fprintf(stderr, "tingdu: picture '%s' is damaged (%s); it stays blank\n", key.constData(),
+                             error.toLocal8Bit().constData());
+            return image.isNull() ? QImage() : image.copy(); // own the pixels, not the table's bytes
+        });
     } else {
         std::fprintf(stderr, "tingdu: picture '%s' is missing; it stays blank\n", name);
     }

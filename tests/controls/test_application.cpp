@@ -179,10 +179,15 @@ TEST(Pictures, AMissingOrDamagedSkinPictureIsBlankAndNamedOnStandardError)
     RegisterSkinTable(entries, 1);
     testing::internal::CaptureStderr();
     const TPicture damaged = SkinPicture("test/damaged");
+    const std::string beforeLooking = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(beforeLooking, "") << "pictures are decoded when first looked at, not when asked for";
+    testing::internal::CaptureStderr();
     const TPicture missing = SkinPicture("test/missing");
+    const bool damagedEmpty = damaged.Empty();
+    const bool missingEmpty = missing.Empty();
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(damaged.Empty());
-    EXPECT_TRUE(missing.Empty());
+    EXPECT_TRUE(damagedEmpty);
+    EXPECT_TRUE(missingEmpty);
     EXPECT_NE(said.find("'test/damaged' is damaged"), std::string::npos) << said;
     EXPECT_NE(said.find("'test/missing' is missing"), std::string::npos) << said;
 }
