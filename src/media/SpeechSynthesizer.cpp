@@ -1,5 +1,7 @@
 #include "SpeechSynthesizer.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <cstring>
 #include <espeak-ng/speak_lib.h>
 
@@ -32,6 +34,23 @@ int OnSynthesised(short* samples, int count, espeak_EVENT* events)
     if (samples && count > 0)
         job->Append(samples, count);
     return job->Cancelled() ? 1 : 0; // 1 asks espeak-ng to abandon the utterance
+}
+
+// Whether espeak-ng's data folder holds a voice file called `voice` (in any
+// case) in its lang/ or voices/ tree. Only file names are read.
+bool HasVoiceFile(const QString& dataPath, const QString& voice)
+{
+    if (dataPath.isEmpty())
+        return false;
+    for (const char* tree : {"lang", "voices"}) {
+        QDirIterator files(QDir(dataPath).filePath(QLatin1String(tree)), QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            files.next();
+            if (files.fileName().compare(voice, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -125,14 +144,25 @@ void SpeechSynthesizer::LoadLocked()
     }
     info_.loaded = true;
     espeak_SetSynthCallback(&OnSynthesised);
-    for (const espeak_VOICE** voice = espeak_ListVoices(nullptr); voice && *voice; ++voice) {
-        // `languages` is a list of (priority byte, name, NUL), ended by a zero byte.
-        for (const char* entry = (*voice)->languages; entry && *entry; entry += std::strlen(entry + 1) + 2)
-            info_.languages << QString::fromUtf8(entry + 1);
-    }
-    voiceChosen_ = espeak_SetVoiceByName(kChineseVoice) == EE_OK;
-    if (!voiceChosen_)
+    // Choosing a voice by name makes espeak-ng read every installed voice
+    // (some seven hundred files); at start-up the Mandarin voice is only
+    // looked for among the data folder's file names, and chosen when it is
+    // first needed. Only when it is not found that way is espeak-ng asked.
+    const char* dataPath = nullptr;
+    espeak_Info(&dataPath);
+    chineseAvailable_ = HasVoiceFile(QString::fromUtf8(dataPath ? dataPath : ""), QLatin1String(kChineseVoice)) ||
+                        ChooseChineseVoiceLocked();
+    if (chineseAvailable_)
+        info_.languages << QLatin1String(kChineseVoice);
+    else
         info_.problem = QStringLiteral("espeak-ng 没有普通话语音“%1”").arg(QLatin1String(kChineseVoice));
+}
+
+bool SpeechSynthesizer::ChooseChineseVoiceLocked()
+{
+    if (!voiceChosen_ && info_.loaded)
+        voiceChosen_ = espeak_SetVoiceByName(kChineseVoice) == EE_OK;
+    return voiceChosen_;
 }
 
 SpeechEngineInfo SpeechSynthesizer::Describe()
@@ -148,7 +178,7 @@ bool SpeechSynthesizer::ReadyForChinese(QString* problem)
     LoadLocked();
     if (problem)
         *problem = info_.problem;
-    return voiceChosen_;
+    return chineseAvailable_;
 }
 
 int SpeechSynthesizer::SampleRate()
@@ -168,8 +198,10 @@ QString SpeechSynthesizer::Phonemes(const QString& text, const QString& voice)
     if (info_.loaded && espeak_SetVoiceByName(voice.toUtf8().constData()) == EE_OK)
         phonemes = PhonemesLocked(text);
     // Speech goes on with the Chinese voice whatever voice was asked for here.
-    if (voiceChosen_)
-        espeak_SetVoiceByName(kChineseVoice);
+    if (voiceChosen_) {
+        voiceChosen_ = false;
+        ChooseChineseVoiceLocked();
+    }
     return phonemes;
 }
 
@@ -219,7 +251,7 @@ void SpeechSynthesizer::Synthesise(SpeechJob& job)
         return;
     std::lock_guard lock(engineMutex_);
     LoadLocked();
-    if (!voiceChosen_)
+    if (!ChooseChineseVoiceLocked())
         return;
     const std::string& text = job.Text();
     espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &job);

@@ -87,6 +87,8 @@ public:
 private:
     SpeechSynthesizer();
     void LoadLocked();
+    // Chooses the Mandarin voice unless it is already the one speaking.
+    bool ChooseChineseVoiceLocked();
     QString PhonemesLocked(const QString& text);
     void Run();
     void Synthesise(SpeechJob& job);
@@ -95,7 +97,8 @@ private:
     bool attempted_ = false;
     SpeechEngineInfo info_;
     int sampleRate_ = 0;
-    bool voiceChosen_ = false;
+    bool chineseAvailable_ = false; // the Mandarin voice is installed
+    bool voiceChosen_ = false;      // and espeak-ng speaks with it now
 
     std::mutex queueMutex_;
     std::condition_variable queueCondition_;
