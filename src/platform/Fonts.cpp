@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace platform {
@@ -11,15 +12,25 @@ namespace {
 
 class QtFonts final : public Fonts {
 public:
+    // A file already added is not read again: several screens ask for the
+    // same font as they are created.
     int AddFontFile(const QString& path) override
     {
+        if (const auto added = families_.constFind(path); added != families_.constEnd())
+            return *added;
         const int id = QFontDatabase::addApplicationFont(path);
-        return id < 0 ? 0 : int(QFontDatabase::applicationFontFamilies(id).size());
+        const int families = id < 0 ? 0 : int(QFontDatabase::applicationFontFamilies(id).size());
+        if (families > 0)
+            families_.insert(path, families);
+        return families;
     }
     void Substitute(const QString& family, const QString& replacement) override
     {
         QFont::insertSubstitution(family, replacement);
     }
+
+private:
+    QHash<QString, int> families_;
 };
 
 SeamSlot<Fonts, QtFonts> slot;

@@ -3,15 +3,6 @@
 
 namespace sentence {
 
-LessonPauseEnd AfterLessonPause(int current, int count, int repeatLeft, int repeatCount)
-{
-    if (current >= count)
-        return {LessonPauseEnd::RunOver, current, repeatLeft};
-    if (repeatLeft > 1)
-        return {LessonPauseEnd::Again, current, repeatLeft - 1};
-    return {LessonPauseEnd::Next, current + 1, repeatCount};
-}
-
 std::vector<PairPlace> StackPairs(const std::vector<PairHeights>& heights)
 {
     std::vector<PairPlace> places;

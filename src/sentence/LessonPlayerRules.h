@@ -5,6 +5,7 @@
 // the scroll bar's.
 
 #include "controls/Numbers.h"
+#include "controls/RepeatedRun.h"
 
 #include <QString>
 #include <vector>
@@ -21,22 +22,13 @@ inline constexpr int kFirstPairTop = 5;
 inline constexpr int kPairGap = 6;
 inline constexpr int kTextWindowHeight = 358;
 
-// What the end of a pause leads to.
-struct LessonPauseEnd {
-    enum Kind {
-        RunOver, // the lesson's last sentence has played: the run stops
-        Again,   // the same sentence once more
-        Next,    // the next sentence, its plays counted afresh
-    };
-    Kind kind;
-    int sentence;   // the current sentence afterwards
-    int repeatLeft; // the plays of it still to come
-};
-
-// The last sentence ends the run whatever the counter holds; any other plays
-// again while the counter holds 2 or more, else the next one follows with
-// the counter set to the repeat count.
-LessonPauseEnd AfterLessonPause(int current, int count, int repeatLeft, int repeatCount);
+// What the end of a pause leads to: the shared rule of repeated runs, over
+// the lesson's sentences.
+using LessonPauseEnd = RunPauseEnd;
+constexpr LessonPauseEnd AfterLessonPause(int current, int count, int repeatLeft, int repeatCount)
+{
+    return AfterRunPause(current, count, repeatLeft, repeatCount);
+}
 
 constexpr int SentenceOfPair(int pair, int position) { return position + pair - 1; }
 

@@ -288,7 +288,7 @@ void TTotalForm::SenToSenTimerTimer(QObject*)
         FPlaying = 0;
         return;
     }
-    FCurrentSentence = end.sentence;
+    FCurrentSentence = end.item;
     FRepeatLeft = end.repeatLeft;
     if (end.kind == sentence::LessonPauseEnd::Next) {
         // A sentence above the window comes back into view first; one that

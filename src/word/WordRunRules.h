@@ -4,6 +4,7 @@
 // pause after each play) and the flash cards (a set time per card).
 
 #include "controls/Numbers.h"
+#include "controls/RepeatedRun.h"
 
 namespace word {
 
@@ -11,17 +12,13 @@ inline constexpr NumberRange kReadPlaysPerWord{1, 8};
 inline constexpr NumberRange kReadPauseSeconds{1, 8};
 inline constexpr NumberRange kCardSeconds{0, 8};
 
-// What the end of the read-along's pause leads to. The run's last word ends
-// the run whatever the counter holds; any other word plays again while the
-// counter is above 1, else the next word follows with the counter set to
-// the plays per word. So the counter is reloaded only on moving on.
-struct ReadPauseEnd {
-    enum Kind { GroupOver, Again, Next };
-    Kind kind;
-    int word;
-    int repeatLeft;
-};
-ReadPauseEnd AfterReadPause(int readWord, int readTotal, int repeatLeft, int playsPerWord);
+// What the end of the read-along's pause leads to: the shared rule of
+// repeated runs, over the group's words, each played the plays per word.
+using ReadPauseEnd = RunPauseEnd;
+constexpr ReadPauseEnd AfterReadPause(int readWord, int readTotal, int repeatLeft, int playsPerWord)
+{
+    return AfterRunPause(readWord, readTotal, repeatLeft, playsPerWord);
+}
 
 constexpr int ReadPauseInterval(int seconds) { return seconds * 1000; }
 // A card's set time: n seconds after the clip (or alone, in Chinese mode),

@@ -344,33 +344,47 @@ void TbdcChoiceForm::RefreshWordList()
 
 void TbdcChoiceForm::PlayWordClip()
 {
-    if (FSoundReady != 1)
-        return;
-    FClipStart = StrToInt(FZuStart[std::size_t(FCurrentWord)]);
-    FClipEnd = StrToInt(FZuEnd[std::size_t(FCurrentWord)]);
-    // The device is told where the clip ends, so the next word's sound is
-    // never heard before the poll stops the player.
-    PlayClip(*bdcPlayer, FClipStart, FClipEnd);
+    const std::size_t k = ZuEntry(FCurrentWord);
+    PlayBookClip(FZuStart[k], FZuEnd[k], &FClipEnd, &FClipStart);
 }
 
-bool TbdcChoiceForm::PlayBookClip(const QString& start, const QString& end, std::int32_t* clipEnd)
+bool TbdcChoiceForm::PlayBookClip(const QString& start, const QString& end, std::int32_t* clipEnd,
+                                  std::int32_t* clipStart)
 {
     if (FSoundReady != 1)
         return false;
     const int from = StrToInt(start);
     const int to = StrToInt(end);
+    if (clipStart)
+        *clipStart = from;
     if (clipEnd)
         *clipEnd = to;
+    // The device is told where the clip ends, so the next word's sound is
+    // never heard before the poll stops the player.
     PlayClip(*bdcPlayer, from, to);
     return true;
 }
 
-bool TbdcChoiceForm::BookClipOver(int clipEnd) const { return ClipOver(*bdcPlayer, clipEnd); }
+bool TbdcChoiceForm::EndBookClipIfOver(int clipEnd)
+{
+    if (!ClipOver(*bdcPlayer, clipEnd))
+        return false;
+    StopBookClip();
+    return true;
+}
+
+std::size_t TbdcChoiceForm::ZuEntry(int word) { return std::size_t(std::clamp(word, 1, word::kZuArrayLast)); }
 
 void TbdcChoiceForm::StopBookClip()
 {
     if (FSoundReady == 1)
         bdcPlayer->Stop();
+}
+
+void TbdcChoiceForm::StopTimers()
+{
+    OneWordPlayTimer->SetEnabled(false);
+    WordToWordTimer->SetEnabled(false);
 }
 
 void TbdcChoiceForm::StartClip()
@@ -381,10 +395,9 @@ void TbdcChoiceForm::StartClip()
 
 void TbdcChoiceForm::OneWordPlayTimerTimer(QObject*)
 {
-    if (!ClipOver(*bdcPlayer, FClipEnd))
+    if (!EndBookClipIfOver(FClipEnd))
         return;
     OneWordPlayTimer->SetEnabled(false);
-    bdcPlayer->Stop();
     if (FPlayingAll == 1)
         WordToWordTimer->SetEnabled(true);
 }
@@ -429,8 +442,7 @@ void TbdcChoiceForm::WordToWordTimerTimer(QObject*)
 // After the group's last word the list goes back to its first word.
 void TbdcChoiceForm::EndPlayAll()
 {
-    OneWordPlayTimer->SetEnabled(false);
-    WordToWordTimer->SetEnabled(false);
+    StopTimers();
     if (FSoundReady == 1)
         bdcPlayer->Stop();
     FCurrentWord = 1;
@@ -443,8 +455,7 @@ void TbdcChoiceForm::kivStopImage1Click(QObject*)
 {
     if (FPlayingAll != 1)
         return;
-    OneWordPlayTimer->SetEnabled(false);
-    WordToWordTimer->SetEnabled(false);
+    StopTimers();
     FPlayingAll = 0;
     bdcPlayer->Stop();
 }
@@ -454,8 +465,7 @@ void TbdcChoiceForm::StopPlayAll()
     if (FSoundReady != 1)
         return;
     FPlayingAll = 0;
-    OneWordPlayTimer->SetEnabled(false);
-    WordToWordTimer->SetEnabled(false);
+    StopTimers();
     bdcPlayer->Stop();
 }
 
@@ -599,8 +609,7 @@ void TbdcChoiceForm::kivEngToChiImage1Click(QObject*)
 
 void TbdcChoiceForm::kivReturnImage1Click(QObject*)
 {
-    OneWordPlayTimer->SetEnabled(false);
-    WordToWordTimer->SetEnabled(false);
+    StopTimers();
     FPlayingAll = 0;
     bdcPlayer->Close();
     bjzMainForm->Show();

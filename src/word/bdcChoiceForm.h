@@ -50,12 +50,18 @@ public:
     // Sound.
     void StopPlayAll();
     void PlayWordClip();
-    // Clips of the book's recording for the drills: a clip from `start` to
-    // `end` (decimal texts, read only when there is a recording), its end
-    // handed back in `clipEnd`; false, and nothing played, without one.
-    bool PlayBookClip(const QString& start, const QString& end, std::int32_t* clipEnd = nullptr);
-    bool BookClipOver(int clipEnd) const;
+    // Clips of the book's recording, for this screen and the drills: a clip
+    // from `start` to `end` (decimal texts, read only when there is a
+    // recording), its points handed back; false, and nothing played, without
+    // a recording.
+    bool PlayBookClip(const QString& start, const QString& end, std::int32_t* clipEnd = nullptr,
+                      std::int32_t* clipStart = nullptr);
+    // The end-of-clip watch: true, with the player stopped, once a clip
+    // ending at `clipEnd` is over.
+    bool EndBookClipIfOver(int clipEnd);
     void StopBookClip();
+    // The group arrays' entry for word `word` of the group, kept within them.
+    static std::size_t ZuEntry(int word);
 
     // Event handlers.
     void RowLabelClick(QObject* Sender);
@@ -169,6 +175,7 @@ private:
     void ChangeZuSize(int step);
     void EnableSteppers();
     void StartClip();
+    void StopTimers();
     void EndPlayAll();
     void CreateRowLabels();
 

@@ -100,7 +100,7 @@ void TbdcEngToChiForm::StartCards()
 void TbdcEngToChiForm::ShowCard()
 {
     const TbdcChoiceForm& list = *bdcChoiceForm;
-    const auto k = std::size_t(std::clamp(FCardWord, 1, word::kZuArrayLast));
+    const std::size_t k = TbdcChoiceForm::ZuEntry(FCardWord);
     ThisWordLabel->SetCaption(QString::number(FCardWord));
     EnglishLabel->SetCaption(list.FZuWord[k]);
     ChineseLabel->SetCaption(list.FZuMeaning[k]);
@@ -121,9 +121,8 @@ void TbdcEngToChiForm::ShowCard()
 
 void TbdcEngToChiForm::OneWordPlayTimerTimer(QObject*)
 {
-    if (!bdcChoiceForm->BookClipOver(FCardClipEnd))
+    if (!bdcChoiceForm->EndBookClipIfOver(FCardClipEnd))
         return;
-    bdcChoiceForm->StopBookClip();
     OneWordPlayTimer->SetEnabled(false);
     WordToWordTimer->SetEnabled(true);
 }

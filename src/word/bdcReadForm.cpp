@@ -107,7 +107,7 @@ void TbdcReadForm::StartReadAlong()
 void TbdcReadForm::ShowReadWord()
 {
     const TbdcChoiceForm& list = *bdcChoiceForm;
-    const auto k = std::size_t(std::clamp(FReadWord, 1, word::kZuArrayLast));
+    const std::size_t k = TbdcChoiceForm::ZuEntry(FReadWord);
     ThisWordLabel->SetCaption(QString::number(FReadWord));
     EnglishLabel->SetCaption(FCapitals != 0 ? word::UpperAsciiLetters(list.FZuWord[k]) : list.FZuWord[k]);
     ChineseLabel->SetCaption(list.FZuMeaning[k]);
@@ -122,9 +122,8 @@ void TbdcReadForm::ShowReadWord()
 
 void TbdcReadForm::OneWordPlayTimerTimer(QObject*)
 {
-    if (!bdcChoiceForm->BookClipOver(FReadClipEnd))
+    if (!bdcChoiceForm->EndBookClipIfOver(FReadClipEnd))
         return;
-    bdcChoiceForm->StopBookClip();
     OneWordPlayTimer->SetEnabled(false);
     WordToWordTimer->SetEnabled(true);
 }
@@ -134,8 +133,8 @@ void TbdcReadForm::WordToWordTimerTimer(QObject*)
     WordToWordTimer->SetEnabled(false);
     const word::ReadPauseEnd end =
         word::AfterReadPause(FReadWord, FReadTotal, FRepeatLeft, StrToInt(NumberLabel->Caption()));
-    if (end.kind != word::ReadPauseEnd::GroupOver) {
-        FReadWord = end.word;
+    if (end.kind != word::ReadPauseEnd::RunOver) {
+        FReadWord = end.item;
         FRepeatLeft = end.repeatLeft;
         ShowReadWord();
         return;

@@ -84,7 +84,7 @@ void TbdcTypeForm::StartTyping()
 void TbdcTypeForm::ShowTypeWord()
 {
     const TbdcChoiceForm& list = *bdcChoiceForm;
-    const auto k = std::size_t(std::clamp(FTypeWord, 1, word::kZuArrayLast));
+    const std::size_t k = TbdcChoiceForm::ZuEntry(FTypeWord);
     ThisLabel->SetCaption(QString::number(FTypeWord));
     EnglishLabel->SetCaption(list.FZuWord[k]);
     ChineseLabel->SetCaption(list.FZuMeaning[k]);

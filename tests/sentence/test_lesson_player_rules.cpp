@@ -21,8 +21,8 @@ std::map<int, int> PlaysOfRun(int start, int count, int repeatLeft, int repeatCo
         const LessonPauseEnd end = AfterLessonPause(current, count, repeatLeft, repeatCount);
         if (end.kind == LessonPauseEnd::RunOver)
             break;
-        EXPECT_EQ(end.kind == LessonPauseEnd::Again, end.sentence == current);
-        current = end.sentence;
+        EXPECT_EQ(end.kind == LessonPauseEnd::Again, end.item == current);
+        current = end.item;
         repeatLeft = end.repeatLeft;
     }
     return plays;
@@ -36,7 +36,7 @@ TEST(LessonPlayerRules, ARunPlaysTheStartAsTheCounterSaysTheOthersRepeatTimesAnd
     EXPECT_EQ(PlaysOfRun(4, 4, 5, 8), (std::map<int, int>{{4, 1}}));
     const LessonPauseEnd over = AfterLessonPause(4, 4, 3, 3);
     EXPECT_EQ(over.kind, LessonPauseEnd::RunOver);
-    EXPECT_EQ(over.sentence, 4);
+    EXPECT_EQ(over.item, 4);
 }
 
 TEST(LessonPlayerRules, OnlyPairsPastTheLastSentenceAreHidden)

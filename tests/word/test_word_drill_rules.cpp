@@ -64,14 +64,14 @@ TEST(WordRunRules, TheCounterIsReloadedOnlyOnMovingOnAndTheLastWordEndsTheRun)
     int left = 1;
     for (;;) {
         const ReadPauseEnd end = AfterReadPause(word, 5, left, 3);
-        if (end.kind == ReadPauseEnd::GroupOver)
+        if (end.kind == ReadPauseEnd::RunOver)
             break;
-        word = end.word;
+        word = end.item;
         left = end.repeatLeft;
         played.push_back(word);
     }
     EXPECT_EQ(played, (std::vector<int>{1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5}));
-    EXPECT_EQ(AfterReadPause(1, 1, 1, 8).kind, ReadPauseEnd::GroupOver); // a one-word group
+    EXPECT_EQ(AfterReadPause(1, 1, 1, 8).kind, ReadPauseEnd::RunOver); // a one-word group
 }
 
 } // namespace
