@@ -1,7 +1,8 @@
 // Plays clips of a ten-minute mp3 the way the spelling test does (seek,
 // end mark, play) and looks at what reached the output: where each clip
 // started and ended against a straight decode, and how long after the call to
-// Play its first sample was handed over.
+// Play its first sample was handed over, also when the output had closed
+// after standing idle.
 #include "media/AudioEngine.h"
 #include "media/MediaPlayer.h"
 #include "media/SoundFile.h"
@@ -23,6 +24,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int kRate = 44100;
 constexpr int kTrials = 30;
+constexpr int kIdleTrials = 3;
 constexpr long kMatchFrames = 256;
 
 bool Run(const QString& program, const QStringList& arguments)
@@ -137,17 +139,14 @@ int main()
     TMediaPlayer player;
     player.FileName = mp3;
     player.Open();
-    std::printf("output: %s; recording: %d ms\n", qPrintable(media::AudioEngine::Instance().OutputName()),
-                player.Length());
-
     std::mt19937 random(2024);
     std::uniform_int_distribution<int> start(1000, player.Length() - 2000);
     std::uniform_int_distribution<int> duration(150, 700);
     std::uniform_int_distribution<int> phase(0, 50'000);
     double seekErrorMax = 0;
     double stopErrorMax = 0;
-    std::vector<double> latencies;
-    for (int trial = 0; trial < kTrials; ++trial) {
+    // One clip as the spelling test plays it; its start latency goes to `latencies`.
+    const auto playClip = [&](std::vector<double>& latencies) {
         const int from = start(random);
         const int to = from + duration(random);
         // A learner's click comes at any moment of the output's cycle, not
@@ -169,16 +168,31 @@ int main()
         if (!startFrame || !firstSound) {
             std::printf("clip %d-%d ms: not found at the output\n", from, to);
             seekErrorMax = stopErrorMax = 1e9;
-            continue;
+            return;
         }
         const double startMs = *startFrame * 1000.0 / kRate;
         const double endMs = (*startFrame + static_cast<long>(sound.size())) * 1000.0 / kRate;
         seekErrorMax = std::max(seekErrorMax, std::abs(startMs - from));
         stopErrorMax = std::max(stopErrorMax, std::abs(endMs - to));
         latencies.push_back(std::chrono::duration<double, std::milli>(*firstSound - called).count());
-    }
+    };
 
-    std::printf("media: seek_error_ms_max=%.3f stop_error_ms_max=%.3f start_latency_ms_median=%.1f\n", seekErrorMax,
-                stopErrorMax, Median(latencies));
+    std::vector<double> latencies;
+    for (int trial = 0; trial < kTrials; ++trial)
+        playClip(latencies);
+    // The output closes when nothing has played for a while; the first clip
+    // after that opens it again.
+    std::vector<double> idleLatencies;
+    for (int trial = 0; trial < kIdleTrials; ++trial) {
+        while (media::AudioEngine::Instance().OutputOpen())
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        playClip(idleLatencies);
+    }
+    std::printf("output: %s; recording: %d ms\n", qPrintable(media::AudioEngine::Instance().OutputName()),
+                player.Length());
+
+    std::printf("media: seek_error_ms_max=%.3f stop_error_ms_max=%.3f start_latency_ms_median=%.1f "
+                "idle_start_latency_ms_median=%.1f\n",
+                seekErrorMax, stopErrorMax, Median(latencies), Median(idleLatencies));
     return 0;
 }

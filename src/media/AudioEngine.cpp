@@ -6,10 +6,10 @@
 namespace media {
 namespace {
 
-// Every change that gives the decoding thread work wakes it (a new play
-// point, new speech, frames taken from a playing stream's ring); this is only
-// a safety net, rare enough that an idle program stays asleep.
-constexpr auto kDecoderIdleWait = std::chrono::seconds(1);
+// How long the output stays open after the last sound: long enough that the
+// pauses inside a run of clips never close it, short enough that a learner
+// reading the screen has a silent machine.
+constexpr auto kOutputIdleClose = std::chrono::seconds(5);
 
 } // namespace
 
@@ -19,24 +19,33 @@ AudioEngine& AudioEngine::Instance()
     return engine;
 }
 
-AudioEngine::AudioEngine() : decoder_([this] { DecodeLoop(); })
+AudioEngine::AudioEngine() : format_(kOutputFormat)
 {
-    output_ = OpenAudioOutput([this](float* out, int frames) { Mix(out, frames); });
-    format_ = output_->Format();
+    decoder_ = std::thread([this] { DecodeLoop(); });
 }
 
 AudioEngine::~AudioEngine()
 {
-    output_.reset();
     {
         std::lock_guard lock(wakeMutex_);
         quitting_ = true;
     }
     wakeCondition_.notify_all();
     decoder_.join();
+    output_.reset();
 }
 
-QString AudioEngine::OutputName() const { return output_->Name(); }
+QString AudioEngine::OutputName() const
+{
+    std::lock_guard lock(outputMutex_);
+    return outputName_;
+}
+
+bool AudioEngine::OutputOpen() const
+{
+    std::lock_guard lock(outputMutex_);
+    return output_ != nullptr;
+}
 
 std::shared_ptr<PlaybackStream> AudioEngine::Attach(std::unique_ptr<SoundSource> source)
 {
@@ -100,18 +109,54 @@ std::vector<std::shared_ptr<PlaybackStream>> AudioEngine::Snapshot() const
     return streams_;
 }
 
+std::optional<std::chrono::nanoseconds> AudioEngine::FitOutputTo(bool playing)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (playing) {
+        lastPlaying_ = now;
+        if (!output_) {
+            auto opened = opener_.Open([this](float* out, int frames) { Mix(out, frames); }, format_);
+            std::lock_guard lock(outputMutex_);
+            outputName_ = opened->Name();
+            output_ = std::move(opened);
+        }
+        return kOutputIdleClose;
+    }
+    if (!output_)
+        return std::nullopt;
+    if (now - lastPlaying_ < kOutputIdleClose)
+        return kOutputIdleClose - (now - lastPlaying_);
+    std::unique_ptr<AudioOutput> closing;
+    {
+        std::lock_guard lock(outputMutex_);
+        closing = std::move(output_);
+    }
+    closing.reset(); // joins the output's thread; Mix is not called again
+    return std::nullopt;
+}
+
 void AudioEngine::DecodeLoop()
 {
     for (;;) {
         bool worked = false;
+        bool playing = false;
         for (const auto& stream : Snapshot()) {
+            playing = stream->IsPlaying() || playing;
             worked = stream->DecodeStep() || worked;
             stream->DeliverFinished();
         }
+        // Every change that gives this thread work wakes it (a new play point,
+        // new speech, frames taken from a playing stream's ring); the only
+        // timed wait is the open output's idle close.
+        const auto lookAgainIn = FitOutputTo(playing);
         if (worked)
             continue;
         std::unique_lock lock(wakeMutex_);
-        wakeCondition_.wait_for(lock, kDecoderIdleWait, [this] { return woken_ || quitting_; });
+        const auto woken = [this] { return woken_ || quitting_; };
+        if (lookAgainIn)
+            wakeCondition_.wait_for(lock, *lookAgainIn, woken);
+        else
+            wakeCondition_.wait(lock, woken);
         if (quitting_)
             return;
         woken_ = false;

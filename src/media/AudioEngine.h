@@ -5,15 +5,21 @@
 // what is ready, so nothing the GUI thread does can make the sound stutter.
 //
 // Streams are controlled from the GUI thread; the engine's threads are its own.
+//
+// The output runs only while there is sound to give it: the decoding thread
+// opens it when a stream starts playing and closes it once nothing has played
+// for a few seconds, so an idle program has no thread waking at all.
 
 #include "AudioOutput.h"
 #include "PlaybackStream.h"
 #include "SoundSource.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -35,7 +41,10 @@ public:
     void Detach(const std::shared_ptr<PlaybackStream>& stream);
 
     OutputFormat Format() const { return format_; }
+    // The output in use, or last used; empty before anything has played.
     QString OutputName() const;
+    // Whether the output is open now (it closes when idle).
+    bool OutputOpen() const;
 
     // Lets a test or benchmark see every mixed buffer as it goes to the
     // output (called on the output thread); an empty function removes it.
@@ -50,6 +59,10 @@ private:
     void Mix(float* out, int frames);
     void DecodeLoop();
     std::vector<std::shared_ptr<PlaybackStream>> Snapshot() const;
+    // Decoding thread: opens the output for a playing stream and closes it
+    // after the idle time; says how long the thread may sleep before it has
+    // to look again (nullopt: until woken).
+    std::optional<std::chrono::nanoseconds> FitOutputTo(bool playing);
 
     mutable std::mutex streamsMutex_;
     std::vector<std::shared_ptr<PlaybackStream>> streams_;
@@ -63,8 +76,12 @@ private:
     bool quitting_ = false;
     std::thread decoder_;
 
-    OutputFormat format_;
-    std::unique_ptr<AudioOutput> output_; // last: it calls Mix until destroyed
+    const OutputFormat format_;
+    AudioOutputOpener opener_;
+    std::chrono::steady_clock::time_point lastPlaying_;
+    mutable std::mutex outputMutex_;
+    QString outputName_;
+    std::unique_ptr<AudioOutput> output_; // opened and closed on the decoding thread
 };
 
 } // namespace media

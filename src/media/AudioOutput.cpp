@@ -1,5 +1,7 @@
 #include "AudioOutput.h"
 
+#include "platform/SharedLibrary.h"
+
 #include <SDL.h>
 #include <atomic>
 #include <chrono>
@@ -10,44 +12,74 @@
 namespace media {
 namespace {
 
-constexpr int kOutputRate = 44100;
-constexpr int kDeviceBufferFrames = 1024; // about 23 ms: short start latency, safe against underruns
+// The part of SDL2 the output uses, loaded on first use.
+struct SdlLibrary {
+    SdlLibrary() : library("libSDL2-2.0.so.0")
+    {
+        library.Resolve(InitSubSystem, "SDL_InitSubSystem");
+        library.Resolve(QuitSubSystem, "SDL_QuitSubSystem");
+        library.Resolve(SetHintWithPriority, "SDL_SetHintWithPriority");
+        library.Resolve(OpenAudioDevice, "SDL_OpenAudioDevice");
+        library.Resolve(CloseAudioDevice, "SDL_CloseAudioDevice");
+        library.Resolve(PauseAudioDevice, "SDL_PauseAudioDevice");
+        library.Resolve(GetCurrentAudioDriver, "SDL_GetCurrentAudioDriver");
+        library.Resolve(GetError, "SDL_GetError");
+    }
+
+    platform::SharedLibrary library;
+    decltype(&::SDL_InitSubSystem) InitSubSystem = nullptr;
+    decltype(&::SDL_QuitSubSystem) QuitSubSystem = nullptr;
+    decltype(&::SDL_SetHintWithPriority) SetHintWithPriority = nullptr;
+    decltype(&::SDL_OpenAudioDevice) OpenAudioDevice = nullptr;
+    decltype(&::SDL_CloseAudioDevice) CloseAudioDevice = nullptr;
+    decltype(&::SDL_PauseAudioDevice) PauseAudioDevice = nullptr;
+    decltype(&::SDL_GetCurrentAudioDriver) GetCurrentAudioDriver = nullptr;
+    decltype(&::SDL_GetError) GetError = nullptr;
+};
+
+// Loaded once; a missing library is told once.
+const SdlLibrary* Sdl()
+{
+    static const SdlLibrary sdl;
+    static const bool usable = sdl.library.CheckUsable("no sound through SDL2");
+    return usable ? &sdl : nullptr;
+}
 
 class SdlOutput final : public AudioOutput {
 public:
-    explicit SdlOutput(Render render) : render_(std::move(render)) {}
+    SdlOutput(const SdlLibrary& sdl, Render render) : sdl_(sdl), render_(std::move(render)) {}
 
     ~SdlOutput() override
     {
         if (device_ != 0)
-            SDL_CloseAudioDevice(device_); // joins SDL's audio thread
+            sdl_.CloseAudioDevice(device_); // joins SDL's audio thread
         if (initialised_)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            sdl_.QuitSubSystem(SDL_INIT_AUDIO);
     }
 
     // Opens a device with the driver SDL picks, or with `driver`. The format is
     // fixed (SDL converts for the hardware), so frames keep one meaning.
-    bool Open(const char* driver)
+    bool Open(const char* driver, OutputFormat format)
     {
         if (driver)
-            SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            sdl_.SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+        if (sdl_.InitSubSystem(SDL_INIT_AUDIO) != 0)
             return Fail("SDL audio did not start");
         initialised_ = true;
         SDL_AudioSpec wanted{};
-        wanted.freq = kOutputRate;
+        wanted.freq = format.sampleRate;
         wanted.format = AUDIO_F32SYS;
         wanted.channels = 2;
-        wanted.samples = kDeviceBufferFrames;
+        wanted.samples = static_cast<Uint16>(format.latencyFrames);
         wanted.callback = &SdlOutput::Callback;
         wanted.userdata = this;
         SDL_AudioSpec obtained{};
-        device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+        device_ = sdl_.OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
         if (device_ == 0)
             return Fail("no SDL audio device opened");
         format_ = {obtained.freq, obtained.samples};
-        name_ = QStringLiteral("SDL %1").arg(QString::fromUtf8(SDL_GetCurrentAudioDriver()));
-        SDL_PauseAudioDevice(device_, 0);
+        name_ = QStringLiteral("SDL %1").arg(QString::fromUtf8(sdl_.GetCurrentAudioDriver()));
+        sdl_.PauseAudioDevice(device_, 0);
         return true;
     }
 
@@ -63,13 +95,14 @@ private:
 
     bool Fail(const char* what)
     {
-        std::fprintf(stderr, "tingdu: %s: %s\n", what, SDL_GetError());
+        std::fprintf(stderr, "tingdu: %s: %s\n", what, sdl_.GetError());
         if (initialised_)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            sdl_.QuitSubSystem(SDL_INIT_AUDIO);
         initialised_ = false;
         return false;
     }
 
+    const SdlLibrary& sdl_;
     Render render_;
     SDL_AudioDeviceID device_ = 0;
     bool initialised_ = false;
@@ -120,14 +153,20 @@ std::unique_ptr<AudioOutput> OpenSilentSink(AudioOutput::Render render, OutputFo
     return std::make_unique<SilentSink>(std::move(render), format);
 }
 
-std::unique_ptr<AudioOutput> OpenAudioOutput(AudioOutput::Render render)
+std::unique_ptr<AudioOutput> AudioOutputOpener::Open(AudioOutput::Render render, OutputFormat format)
 {
-    for (const char* driver : {static_cast<const char*>(nullptr), "dummy"}) {
-        auto sdl = std::make_unique<SdlOutput>(render);
-        if (sdl->Open(driver))
-            return sdl;
+    static constexpr const char* kSdlDrivers[] = {nullptr, "dummy"}; // SDL's own choice first
+    if (const SdlLibrary* sdl = Sdl()) {
+        for (int way = firstTry_; way < int(std::size(kSdlDrivers)); ++way) {
+            auto output = std::make_unique<SdlOutput>(*sdl, render);
+            if (output->Open(kSdlDrivers[way], format)) {
+                firstTry_ = way;
+                return output;
+            }
+        }
     }
-    return OpenSilentSink(std::move(render), {kOutputRate, kDeviceBufferFrames});
+    firstTry_ = int(std::size(kSdlDrivers));
+    return OpenSilentSink(std::move(render), format);
 }
 
 } // namespace media

@@ -23,9 +23,20 @@ public:
     virtual QString Name() const = 0;
 };
 
+// The format every output runs at: SDL is asked for exactly this and converts
+// for the hardware itself.
+constexpr OutputFormat kOutputFormat{44100, 1024}; // 1024 frames, about 23 ms: short start, safe against underruns
+
 // Opens the output and starts calling `render`. Never fails: the silent sink
-// is the last resort.
-std::unique_ptr<AudioOutput> OpenAudioOutput(AudioOutput::Render render);
+// is the last resort. The opener remembers which way worked, so opening
+// again after an idle close goes straight to it.
+class AudioOutputOpener {
+public:
+    std::unique_ptr<AudioOutput> Open(AudioOutput::Render render, OutputFormat format = kOutputFormat);
+
+private:
+    int firstTry_ = 0; // index into the ways: SDL's own driver, SDL's dummy driver, the silent sink
+};
 
 // A sink that takes frames in real time and discards them.
 std::unique_ptr<AudioOutput> OpenSilentSink(AudioOutput::Render render, OutputFormat format);

@@ -292,3 +292,21 @@ TEST_F(EngineTest, ClipPlayedAsTheScreensDoStopsOnItsEndPointBeforeThePollSeesIt
         EXPECT_FALSE(player.IsPlaying()) << path.toStdString();
     }
 }
+
+TEST_F(EngineTest, OutputClosesWhenIdleAndTheNextClipStillPlaysExactly)
+{
+    const auto straight = fixtures::DecodeWhole(stereo->wav);
+    auto& engine = media::AudioEngine::Instance();
+    TMediaPlayer player;
+    Open(player, stereo->wav);
+    CaptureClip(player, 100, 200);
+    EXPECT_TRUE(engine.OutputOpen()) << "stays open through the pauses between clips";
+    ASSERT_TRUE(WaitFor([&] { return !engine.OutputOpen(); })) << "nothing plays: the output closes";
+
+    const auto sound = CaptureClip(player, 1234, 1634);
+    EXPECT_TRUE(engine.OutputOpen());
+    const long from = FrameAt(1234, 44100);
+    ASSERT_EQ(static_cast<long>(sound.size()), 2 * (FrameAt(1634, 44100) - from));
+    EXPECT_LE(MaxDifference(sound, straight.samples, 2 * from), 1e-6);
+    EXPECT_EQ(player.Position(), 1634);
+}
