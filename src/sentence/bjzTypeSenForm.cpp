@@ -155,7 +155,9 @@ TbjzTypeSenForm::TbjzTypeSenForm() : TForm(FormKind::FullScreen, Width, Height, 
     ReturnToChoiceImage = CommandButton(this, bjzTypeSenLayout::ReturnToChoiceImage);
     ReturnToMainImage = CommandButton(this, bjzTypeSenLayout::ReturnToMainImage);
 
-    Timer1 = new TTimer(600, true);
+    // The caret blinks while the screen is shown (see showEvent): a hidden
+    // screen's timer would only wake an idle program.
+    Timer1 = new TTimer(600, false);
     Timer1->setParent(this);
 
     EnglishInput->OnPaint = Bind(this, &TbjzTypeSenForm::EnglishInputPaint);
@@ -297,7 +299,14 @@ void TbjzTypeSenForm::showEvent(QShowEvent* event)
 {
     TForm::showEvent(event);
     setFocus();
+    Timer1->SetEnabled(true);
     platform::CallGuarded([this] { RedrawTyped(); });
+}
+
+void TbjzTypeSenForm::hideEvent(QHideEvent* event)
+{
+    Timer1->SetEnabled(false);
+    TForm::hideEvent(event);
 }
 
 // An input method may commit several characters at once; those after the

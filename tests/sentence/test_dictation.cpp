@@ -108,6 +108,11 @@ TEST_F(DictationTest, TypingInAnyCaseDrawsTheSentencesLettersWithSingleSpacesAnd
     const bool caretShown = d->GuangBiao->Visible();
     clock.Advance(600);
     EXPECT_NE(d->GuangBiao->Visible(), caretShown);
+    // Only a shown screen's caret blinks: hidden, its timer is off.
+    d->Hide();
+    EXPECT_FALSE(d->Timer1->Enabled());
+    d->Show();
+    EXPECT_TRUE(d->Timer1->Enabled());
 
     Type("WORLD");
     EXPECT_TRUE(d->OneWordHelp->Visible());
