@@ -9,11 +9,13 @@
 #include "controls/Application.h"
 #include "controls/Events.h"
 #include "controls/Skin.h"
+#include "media/SpeechSynthesizer.h"
 #include "platform/Fonts.h"
 #include "platform/GuardedApplication.h"
 
 #include <QSocketNotifier>
 #include <csignal>
+#include <thread>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/socket.h>
@@ -80,15 +82,24 @@ int main(int argc, char** argv)
 {
     if (!CheckDisplay())
         return 1;
+    // The speech check of the help screen loads espeak-ng; that happens on
+    // the synthesis thread while the screens are being made.
+    media::SpeechSynthesizer::Instance().LoadAhead();
     GuardedApplication qtApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tingdu"));
     QApplication::setApplicationDisplayName(QStringLiteral("听读"));
     RouteStopSignals(&qtApplication);
+    // Ended before the application object is.
+    std::jthread fontDatabase(platform::PrepareFontDatabase);
     platform::InstallFontSubstitutions();
     InstallBuiltInSkins();
 
     TApplication application;
     CreateScreens(application);
+    // Every widget asks to be polished at the event loop's first turn; a
+    // screen is polished anyway when it is first shown, so the main menu
+    // does not wait for all the others.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     if (bjzMainForm)
         InstallStartupProbe(*bjzMainForm, [] {
             // The idle benchmark's second screen is the sentence course.

@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <QtEndian>
 #include <vector>
 
 #include <jpeglib.h>
@@ -26,40 +27,57 @@ void OnFatalError(j_common_ptr info)
 
 void OnWarning(j_common_ptr, int) {}
 
-// Runs the decode between setjmp and the library calls with no C++ objects
-// that need destructors in between; pixels go into a caller-owned buffer.
-bool DecodeInto(const QByteArray& data, std::vector<unsigned char>& pixels, int& width, int& height,
-                ErrorManager& errors)
-{
+// One decode in two steps, each between its own setjmp and the library
+// calls, with no C++ objects that need destructors in between: the header
+// first, so the caller can make the picture, then the pixels straight into
+// the picture's rows.
+// Far beyond any screen's picture; a header claiming more is damaged.
+constexpr qint64 kMaxPixels = 4096 * 4096;
+
+struct Decoder {
     jpeg_decompress_struct info;
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnFatalError;
-    errors.base.emit_message = OnWarning;
-    errors.message[0] = '\0';
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
+    ErrorManager errors;
+};
+
+bool ReadHeader(Decoder& decoder, const QByteArray& data)
+{
+    jpeg_decompress_struct& info = decoder.info;
+    info.err = jpeg_std_error(&decoder.errors.base);
+    decoder.errors.base.error_exit = OnFatalError;
+    decoder.errors.base.emit_message = OnWarning;
+    decoder.errors.message[0] = '\0';
+    if (setjmp(decoder.errors.jump))
         return false;
-    }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()), data.size());
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
+    // Pixels come out as the 32-bit form the screen paints without converting.
+    info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_start_decompress(&info);
-    width = int(info.output_width);
-    height = int(info.output_height);
-    pixels.resize(size_t(width) * size_t(height) * 3);
+    if (qint64(info.output_width) * info.output_height > kMaxPixels) {
+        std::snprintf(decoder.errors.message, sizeof decoder.errors.message, "the picture is too large");
+        return false;
+    }
+    return true;
+}
+
+bool ReadPixels(Decoder& decoder, unsigned char* firstRow, qsizetype stride)
+{
+    jpeg_decompress_struct& info = decoder.info;
+    if (setjmp(decoder.errors.jump))
+        return false;
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = pixels.data() + size_t(info.output_scanline) * size_t(width) * 3;
+        JSAMPROW row = firstRow + qsizetype(info.output_scanline) * stride;
         jpeg_read_scanlines(&info, &row, 1);
     }
     // A file cut short is padded by libjpeg with grey and a warning; we count
     // it as damaged rather than show half a picture.
-    const bool truncated = info.err->num_warnings > 0;
+    if (info.err->num_warnings > 0) {
+        std::snprintf(decoder.errors.message, sizeof decoder.errors.message, "the picture data is incomplete");
+        return false;
+    }
     jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
-    if (truncated)
-        std::snprintf(errors.message, sizeof errors.message, "the picture data is incomplete");
-    return !truncated;
+    return true;
 }
 
 } // namespace
@@ -71,18 +89,19 @@ QImage DecodeJpeg(const QByteArray& data, QString* error)
             *error = QStringLiteral("no picture data");
         return QImage();
     }
-    std::vector<unsigned char> pixels;
-    int width = 0;
-    int height = 0;
-    ErrorManager errors;
-    if (!DecodeInto(data, pixels, width, height, errors)) {
+    Decoder decoder{};
+    QImage image;
+    bool decoded = ReadHeader(decoder, data);
+    if (decoded) {
+        image = QImage(int(decoder.info.output_width), int(decoder.info.output_height), QImage::Format_RGB32);
+        decoded = !image.isNull() && ReadPixels(decoder, image.bits(), image.bytesPerLine());
+    }
+    jpeg_destroy_decompress(&decoder.info);
+    if (!decoded) {
         if (error)
-            *error = QString::fromLocal8Bit(errors.message);
+            *error = QString::fromLocal8Bit(decoder.errors.message);
         return QImage();
     }
-    QImage image(width, height, QImage::Format_RGB888);
-    for (int y = 0; y < height; ++y)
-        std::copy_n(pixels.data() + size_t(y) * size_t(width) * 3, size_t(width) * 3, image.scanLine(y));
     return image;
 }
 

@@ -1,5 +1,7 @@
 #include "SpeechSynthesizer.h"
 
+#include "platform/SharedLibrary.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <cstring>
@@ -23,7 +25,40 @@ namespace media {
 
 const char* const kChineseVoice = "cmn-latn-pinyin";
 
+// The part of espeak-ng the synthesizer uses, loaded when speech is first
+// looked at: the library brings its own sound libraries along, which no
+// start-up should wait for.
+struct EspeakLibrary {
+    EspeakLibrary() : library("libespeak-ng.so.1")
+    {
+        library.Resolve(Info, "espeak_Info");
+        library.Resolve(Initialize, "espeak_Initialize");
+        library.Resolve(Terminate, "espeak_Terminate");
+        library.Resolve(SetSynthCallback, "espeak_SetSynthCallback");
+        library.Resolve(SetVoiceByName, "espeak_SetVoiceByName");
+        library.Resolve(TextToPhonemes, "espeak_TextToPhonemes");
+        library.Resolve(Synth, "espeak_Synth");
+    }
+
+    platform::SharedLibrary library;
+    decltype(&::espeak_Info) Info = nullptr;
+    decltype(&::espeak_Initialize) Initialize = nullptr;
+    decltype(&::espeak_Terminate) Terminate = nullptr;
+    decltype(&::espeak_SetSynthCallback) SetSynthCallback = nullptr;
+    decltype(&::espeak_SetVoiceByName) SetVoiceByName = nullptr;
+    decltype(&::espeak_TextToPhonemes) TextToPhonemes = nullptr;
+    decltype(&::espeak_Synth) Synth = nullptr;
+};
+
 namespace {
+
+const EspeakLibrary* Espeak()
+{
+    static const EspeakLibrary espeak;
+    static const bool usable = espeak.library.CheckUsable("no speech through espeak-ng");
+    return usable ? &espeak : nullptr;
+}
+
 constexpr int kSynthesisChunkMs = 100; // sound handed over in pieces of this length
 
 int OnSynthesised(short* samples, int count, espeak_EVENT* events)
@@ -127,7 +162,16 @@ SpeechSynthesizer::~SpeechSynthesizer()
     thread_.join();
     std::lock_guard lock(engineMutex_);
     if (info_.loaded)
-        espeak_Terminate();
+        espeak_->Terminate();
+}
+
+void SpeechSynthesizer::LoadAhead()
+{
+    {
+        std::lock_guard lock(queueMutex_);
+        loadAhead_ = true;
+    }
+    queueCondition_.notify_one();
 }
 
 void SpeechSynthesizer::LoadLocked()
@@ -135,21 +179,26 @@ void SpeechSynthesizer::LoadLocked()
     if (attempted_)
         return;
     attempted_ = true;
-    info_.version = QString::fromUtf8(espeak_Info(nullptr));
+    espeak_ = Espeak();
+    if (!espeak_) {
+        info_.problem = QStringLiteral("找不到 espeak-ng（libespeak-ng.so.1），请安装 espeak-ng");
+        return;
+    }
+    info_.version = QString::fromUtf8(espeak_->Info(nullptr));
     // Without DONT_EXIT, espeak-ng ends the whole program when its data is missing.
-    sampleRate_ = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kSynthesisChunkMs, nullptr, espeakINITIALIZE_DONT_EXIT);
+    sampleRate_ = espeak_->Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kSynthesisChunkMs, nullptr, espeakINITIALIZE_DONT_EXIT);
     if (sampleRate_ <= 0) {
         info_.problem = QStringLiteral("espeak-ng 无法载入它的语音数据");
         return;
     }
     info_.loaded = true;
-    espeak_SetSynthCallback(&OnSynthesised);
+    espeak_->SetSynthCallback(&OnSynthesised);
     // Choosing a voice by name makes espeak-ng read every installed voice
     // (some seven hundred files); at start-up the Mandarin voice is only
     // looked for among the data folder's file names, and chosen when it is
     // first needed. Only when it is not found that way is espeak-ng asked.
     const char* dataPath = nullptr;
-    espeak_Info(&dataPath);
+    espeak_->Info(&dataPath);
     chineseAvailable_ = HasVoiceFile(QString::fromUtf8(dataPath ? dataPath : ""), QLatin1String(kChineseVoice)) ||
                         ChooseChineseVoiceLocked();
     if (chineseAvailable_)
@@ -161,7 +210,7 @@ void SpeechSynthesizer::LoadLocked()
 bool SpeechSynthesizer::ChooseChineseVoiceLocked()
 {
     if (!voiceChosen_ && info_.loaded)
-        voiceChosen_ = espeak_SetVoiceByName(kChineseVoice) == EE_OK;
+        voiceChosen_ = espeak_->SetVoiceByName(kChineseVoice) == EE_OK;
     return voiceChosen_;
 }
 
@@ -195,7 +244,7 @@ QString SpeechSynthesizer::Phonemes(const QString& text, const QString& voice)
     std::lock_guard lock(engineMutex_);
     LoadLocked();
     QString phonemes;
-    if (info_.loaded && espeak_SetVoiceByName(voice.toUtf8().constData()) == EE_OK)
+    if (info_.loaded && espeak_->SetVoiceByName(voice.toUtf8().constData()) == EE_OK)
         phonemes = PhonemesLocked(text);
     // Speech goes on with the Chinese voice whatever voice was asked for here.
     if (voiceChosen_) {
@@ -211,7 +260,7 @@ QString SpeechSynthesizer::PhonemesLocked(const QString& text)
     QStringList clauses;
     // espeak-ng hands back one clause at a time and moves `next` past it.
     for (const void* next = utf8.constData(); next;) {
-        if (const char* clause = espeak_TextToPhonemes(&next, espeakCHARS_UTF8, espeakPHONEMES_SHOW))
+        if (const char* clause = espeak_->TextToPhonemes(&next, espeakCHARS_UTF8, espeakPHONEMES_SHOW))
             clauses << QString::fromUtf8(clause);
     }
     return clauses.join(QLatin1Char(' '));
@@ -234,9 +283,15 @@ void SpeechSynthesizer::Run()
         std::shared_ptr<SpeechJob> job;
         {
             std::unique_lock lock(queueMutex_);
-            queueCondition_.wait(lock, [this] { return quitting_ || !queue_.empty(); });
+            queueCondition_.wait(lock, [this] { return quitting_ || loadAhead_ || !queue_.empty(); });
             if (quitting_)
                 return;
+            if (std::exchange(loadAhead_, false)) {
+                lock.unlock();
+                std::lock_guard engine(engineMutex_);
+                LoadLocked();
+                continue;
+            }
             job = std::move(queue_.front());
             queue_.pop_front();
         }
@@ -254,7 +309,7 @@ void SpeechSynthesizer::Synthesise(SpeechJob& job)
     if (!ChooseChineseVoiceLocked())
         return;
     const std::string& text = job.Text();
-    espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &job);
+    espeak_->Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &job);
 }
 
 } // namespace media

@@ -63,6 +63,8 @@ struct SpeechEngineInfo {
     QStringList languages;   // the language of every installed voice, e.g. "cmn", "en-us"
 };
 
+struct EspeakLibrary;
+
 class SpeechSynthesizer {
 public:
     static SpeechSynthesizer& Instance();
@@ -70,6 +72,9 @@ public:
 
     // Loads espeak-ng on first use; later calls return the same answer.
     SpeechEngineInfo Describe();
+    // Starts loading espeak-ng on the synthesis thread now, so that the
+    // first call above finds it loaded (or waits only for the rest).
+    void LoadAhead();
     // True when espeak-ng loaded and its Mandarin voice could be chosen;
     // otherwise `problem` tells why.
     bool ReadyForChinese(QString* problem);
@@ -95,6 +100,7 @@ private:
 
     std::mutex engineMutex_; // every espeak-ng call holds it
     bool attempted_ = false;
+    const EspeakLibrary* espeak_ = nullptr; // set by the load, when the library is there
     SpeechEngineInfo info_;
     int sampleRate_ = 0;
     bool chineseAvailable_ = false; // the Mandarin voice is installed
@@ -104,6 +110,7 @@ private:
     std::condition_variable queueCondition_;
     std::deque<std::shared_ptr<SpeechJob>> queue_;
     bool quitting_ = false;
+    bool loadAhead_ = false;
     std::thread thread_;
 };
 

@@ -49,4 +49,11 @@ void InstallFontSubstitutions()
     fonts().Substitute(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
+void PrepareFontDatabase()
+{
+    // The font list is shared by all threads; the font engines each thread
+    // loads are its own, so only the list is read here.
+    QFontDatabase::families();
+}
+
 } // namespace platform

@@ -33,4 +33,10 @@ int AddPhoneticFont();
 // "楷体_GB2312", a metric-compatible sans for "Arial" and "MS Sans Serif".
 void InstallFontSubstitutions();
 
+// Reads the system's font list (fontconfig's configuration and caches) so
+// the first text measured or painted need not. Safe on any thread once the
+// application object exists; start-up runs it beside the making of the
+// screens.
+void PrepareFontDatabase();
+
 } // namespace platform

@@ -163,7 +163,19 @@ TEST(Pictures, JpegRoundTripAndDamagedData)
     ASSERT_EQ(decoded.size(), image.size());
     const QColor centre = decoded.pixelColor(32, 24);
     EXPECT_NEAR(centre.red(), 20, 4);
+    EXPECT_NEAR(centre.green(), 120, 4);
     EXPECT_NEAR(centre.blue(), 200, 4);
+
+    // A header claiming 6000 x 6000 pixels is refused before anything that size is made.
+    QByteArray huge = jpeg;
+    const qsizetype frame = huge.indexOf("\xff\xc0");
+    ASSERT_GE(frame, 0);
+    for (const int at : {5, 7}) { // the frame's height, then its width, big-endian
+        huge[frame + at] = char(6000 >> 8);
+        huge[frame + at + 1] = char(6000 & 0xff);
+    }
+    EXPECT_TRUE(DecodeJpeg(huge, &error).isNull());
+    EXPECT_EQ(error, QStringLiteral("the picture is too large"));
 
     for (const QByteArray& damaged : {jpeg.left(jpeg.size() / 2), QByteArray("not a picture at all"), QByteArray()}) {
         error.clear();
