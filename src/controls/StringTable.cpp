@@ -139,6 +139,30 @@ void StringTable::AppendRow(const QStringList& cells)
         AppendCell(column < cells.size() ? QStringView(cells[column]) : QStringView());
 }
 
+void StringTable::AppendRows(StringTable&& rows)
+{
+    if (rows.columns_ != columns_)
+        throw std::invalid_argument("rows of another shape appended to a string table");
+    if (blocks_.size() + rows.blocks_.size() > kMaxBlocks)
+        throw std::length_error("a string table holds at most 2 G characters");
+    // The rows' blocks follow this table's, so their spans move by as many blocks.
+    const quint32 base = quint32(blocks_.size()) << kOffsetBits;
+    cells_.reserve(cells_.size() + rows.cells_.size());
+    for (Span span : rows.cells_) {
+        if (span.length != 0)
+            span.start += base;
+        cells_.push_back(span);
+    }
+    blocks_.append(std::move(rows.blocks_));
+    // Filling goes on where the rows' table stopped, in what is now the last block.
+    if (rows.fill_) {
+        fill_ = rows.fill_;
+        fillEnd_ = rows.fillEnd_;
+        fillStart_ = rows.fillStart_ + base;
+    }
+    rows = StringTable(columns_);
+}
+
 bool operator==(const StringTable& a, const StringTable& b)
 {
     if (a.columns_ != b.columns_ || a.RowCount() != b.RowCount())

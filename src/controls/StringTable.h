@@ -49,6 +49,9 @@ public:
     void ReserveRows(qsizetype rows) { cells_.reserve(size_t(std::max<qsizetype>(rows, 0) * columns_)); }
     void AppendCell(QStringView text);
     void AppendRow(const QStringList& cells);
+    // Takes every row of `rows` (a table of as many columns) over, after this
+    // table's rows, without copying their text; `rows` is left empty.
+    void AppendRows(StringTable&& rows);
     // Appends one cell whose text `fill` writes straight into the table: it
     // gets room for `maxLength` (at most kMaxCellLength) characters and
     // returns how many it wrote. Like every write, throws std::length_error

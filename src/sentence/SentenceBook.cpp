@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
+#include <memory>
+#include <optional>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -53,6 +56,9 @@ public:
     virtual const char* Records(qint64 first, qint64 count) = 0;
     // Why the last Records() call failed, when the source knows more.
     virtual QString ReadError() const { return QString(); }
+    // A second source over the same records, for reading on another thread
+    // at the same time; nullptr when there cannot be one.
+    virtual std::unique_ptr<RecordSource> Second() const = 0;
 };
 
 class MemoryRecords final : public RecordSource {
@@ -65,6 +71,7 @@ public:
             return nullptr;
         return bytes_.data() + first * kRecordSize;
     }
+    std::unique_ptr<RecordSource> Second() const override { return std::make_unique<MemoryRecords>(bytes_); }
 
 private:
     QByteArrayView bytes_;
@@ -73,6 +80,10 @@ private:
 class FileRecords final : public RecordSource {
 public:
     explicit FileRecords(QFile& file) : file_(file), recordCount_(file.size() / kRecordSize) {}
+    // The second reader has a file of its own and knows the same records:
+    // should the file shrink meanwhile, its reads past the end fail.
+    FileRecords(std::unique_ptr<QFile> own, qint64 recordCount)
+        : owned_(std::move(own)), file_(*owned_), recordCount_(recordCount) {}
     qint64 RecordCount() const override { return recordCount_; }
     const char* Records(qint64 first, qint64 count) override
     {
@@ -92,8 +103,16 @@ public:
         return buffer_.constData();
     }
     QString ReadError() const override { return file_.errorString(); }
+    std::unique_ptr<RecordSource> Second() const override
+    {
+        auto file = std::make_unique<QFile>(file_.fileName());
+        if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return nullptr;
+        return std::make_unique<FileRecords>(std::move(file), recordCount_);
+    }
 
 private:
+    std::unique_ptr<QFile> owned_;
     QFile& file_;
     qint64 recordCount_;
     QByteArray buffer_;
@@ -102,6 +121,10 @@ private:
 // Sentences are read this many records at a time: few system calls, and a
 // buffer that stays in the processor's cache while it is decoded.
 constexpr qint64 kSentencesPerRead = 512;
+// A book of this many sentences or more is read in two halves at once, the
+// second on a helper thread: a learner switching to a big book waits half as
+// long on a machine with a second core.
+constexpr qint64 kSentencesForTwoReaders = 16 * kSentencesPerRead;
 
 // ---------------------------------------------------------------------------
 // Fields of one record.
@@ -275,21 +298,53 @@ void ReadSentenceRows(const char* records, qint64 count, qint64 firstNumber, Str
     }
 }
 
-// The sentence table, read in large pieces; false if a piece cannot be read.
-bool ReadSentences(RecordSource& source, qint64 sentenceCount, StringTable& table)
+// Appends sentences [first, first + count) (0 = the book's first sentence),
+// read in large pieces; false if a piece cannot be read.
+bool ReadSentenceRange(RecordSource& source, qint64 first, qint64 count, StringTable& table)
 {
-    StringTable sentences(SentenceCaptions());
-    sentences.ReserveRows(sentenceCount + 1);
-    for (qint64 done = 0; done < sentenceCount;) {
-        const qint64 piece = std::min(kSentencesPerRead, sentenceCount - done);
-        const char* records = source.Records(kFirstSentenceRecord + done, piece);
+    for (qint64 done = 0; done < count;) {
+        const qint64 piece = std::min(kSentencesPerRead, count - done);
+        const char* records = source.Records(kFirstSentenceRecord + first + done, piece);
         if (records == nullptr)
             return false;
-        ReadSentenceRows(records, piece, done + 1, sentences);
+        ReadSentenceRows(records, piece, first + done + 1, table);
         done += piece;
     }
-    table = std::move(sentences);
     return true;
+}
+
+// The sentence table; on failure, why a piece could not be read.
+std::optional<QString> ReadSentences(RecordSource& source, qint64 sentenceCount, StringTable& table)
+{
+    StringTable sentences(SentenceCaptions());
+    const qint64 firstHalf = sentenceCount >= kSentencesForTwoReaders
+                                 ? sentenceCount / 2 / kSentencesPerRead * kSentencesPerRead
+                                 : sentenceCount;
+    const std::unique_ptr<RecordSource> second = firstHalf < sentenceCount ? source.Second() : nullptr;
+    const qint64 mine = second ? firstHalf : sentenceCount;
+    // Declared after `second`, so that leaving early waits for the helper
+    // before its source goes.
+    std::future<std::optional<StringTable>> rest;
+    if (second) {
+        rest = std::async(std::launch::async, [&second, mine, sentenceCount] {
+            std::optional<StringTable> rows(std::in_place, SentenceCaptions().size());
+            rows->ReserveRows(sentenceCount - mine);
+            if (!ReadSentenceRange(*second, mine, sentenceCount - mine, *rows))
+                rows.reset();
+            return rows;
+        });
+    }
+    sentences.ReserveRows(sentenceCount + 1);
+    if (!ReadSentenceRange(source, 0, mine, sentences))
+        return source.ReadError();
+    if (second) {
+        std::optional<StringTable> rows = rest.get(); // what the helper threw is thrown here
+        if (!rows)
+            return second->ReadError();
+        sentences.AppendRows(std::move(*rows));
+    }
+    table = std::move(sentences);
+    return std::nullopt;
 }
 
 BookLoadResult LoadFrom(RecordSource& source)
@@ -321,8 +376,8 @@ BookLoadResult LoadFrom(RecordSource& source)
         return Unreadable(source.ReadError());
     BookLoadResult result;
     result.book.lessons = ReadLessons(lessonRecords, header.lessonCount, sentenceCount, result.repairs);
-    if (!ReadSentences(source, sentenceCount, result.book.sentences))
-        return Unreadable(source.ReadError());
+    if (const std::optional<QString> readError = ReadSentences(source, sentenceCount, result.book.sentences))
+        return Unreadable(*readError);
     result.book.soundFolder = header.soundFolder;
     result.status = BookLoadStatus::Loaded;
     return result;

@@ -61,6 +61,30 @@ TEST(StringTable, GrowsAcrossBlocks)
     EXPECT_EQ(table.Cell(39999, 0), "39999");
 }
 
+TEST(StringTable, AppendedRowsKeepTheirTextAndFillingGoesOn)
+{
+    StringTable table(QStringList{"No", "Text"});
+    StringTable rows(2);
+    for (int k = 0; k < 30000; ++k) {
+        table.AppendRow({QString::number(k), QString(k % 200, QChar(u'a' + k % 26))});
+        rows.AppendRow({QString::number(30000 + k), QString(k % 150, QChar(u'A' + k % 26))});
+    }
+    table.AppendRows(std::move(rows));
+    EXPECT_EQ(rows.RowCount(), 0);
+    table.AppendRow({"last", "after the appended rows"});
+    ASSERT_EQ(table.RowCount(), 1 + 60000 + 1);
+    EXPECT_EQ(table.Cell(0, 1), "Text");
+    for (int k = 0; k < 30000; ++k) {
+        ASSERT_EQ(table.CellNumber(1 + k, 0), k);
+        ASSERT_EQ(table.CellView(1 + k, 1), QString(k % 200, QChar(u'a' + k % 26)));
+        ASSERT_EQ(table.CellNumber(30001 + k, 0), 30000 + k);
+        ASSERT_EQ(table.CellView(30001 + k, 1), QString(k % 150, QChar(u'A' + k % 26)));
+    }
+    EXPECT_EQ(table.Cell(60001, 1), "after the appended rows");
+    StringTable wider(3);
+    EXPECT_THROW(table.AppendRows(std::move(wider)), std::invalid_argument);
+}
+
 TEST(StringTable, RowCountCutsAndPads)
 {
     StringTable table = Sample();

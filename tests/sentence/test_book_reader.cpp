@@ -253,6 +253,8 @@ TEST_F(BookFolder, LargeBookKeepsEverySentenceInPlace)
         ASSERT_EQ(sentences.CellView(k, sentence::kChineseColumn), QString::fromUtf8("第%1句。").arg(k));
         ASSERT_EQ(sentences.CellNumber(k, sentence::kStartColumn), k * 1000);
     }
+    // Read in halves on two threads, from the file or from memory alike.
+    EXPECT_TRUE(sentences == sentence::ParseSentenceBook(NumberedBook(count, 150).ToBytes()).book.sentences);
 }
 
 TEST_F(BookFolder, MissingUnreadableAndCutFiles)
