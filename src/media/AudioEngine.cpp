@@ -83,11 +83,11 @@ void AudioEngine::WakeDecoder()
 void AudioEngine::Mix(float* out, int frames)
 {
     std::fill_n(out, 2 * frames, 0.0f);
-    bool anyPlaying = false;
+    bool decoderNeeded = false;
     {
         std::lock_guard lock(streamsMutex_);
         for (const auto& stream : streams_)
-            anyPlaying = stream->MixInto(out, frames) || anyPlaying;
+            decoderNeeded = stream->MixInto(out, frames).needsDecoder || decoderNeeded;
     }
     // Several streams together may exceed full scale; clip rather than wrap.
     for (int i = 0; i < 2 * frames; ++i)
@@ -97,9 +97,9 @@ void AudioEngine::Mix(float* out, int frames)
         if (tap_)
             tap_(out, frames);
     }
-    // Only a playing stream's ring has been drawn from (or its play ended and
-    // its end is to be told); with nothing playing the decoder sleeps on.
-    if (anyPlaying)
+    // The decoder refills a playing stream's ring once it is down to half,
+    // and tells the end of a play; otherwise it sleeps on.
+    if (decoderNeeded)
         WakeDecoder();
 }
 

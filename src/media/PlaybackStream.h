@@ -62,9 +62,13 @@ public:
     void DeliverFinished();
 
     // --- output thread ---
-    // Adds this stream's next `frames` stereo frames onto `out`; false when
-    // it is not playing (it took nothing and the decoder need not look at it).
-    bool MixInto(float* out, int frames);
+    struct Mixed {
+        bool playing = false;     // it took frames, or is still draining
+        bool needsDecoder = false; // its ring has run down to half, or its play ended
+    };
+    // Adds this stream's next `frames` stereo frames onto `out`. The decoder
+    // is needed only now and then: it refills half a ring at a time.
+    Mixed MixInto(float* out, int frames);
 
     static std::int64_t SteadyNowNs();
 

@@ -142,13 +142,19 @@ void Resampler::Flush(std::vector<float>& out)
 
 void Resampler::Produce(std::int64_t untilOutput, std::vector<float>& out)
 {
+    if (untilOutput <= produced_)
+        return;
     const int taps = 2 * halfTaps_;
-    if (untilOutput > produced_)
-        out.reserve(out.size() + 2 * static_cast<size_t>(untilOutput - produced_));
+    const size_t startSize = out.size();
+    out.resize(startSize + 2 * static_cast<size_t>(untilOutput - produced_));
+    float* next = out.data() + startSize;
+    // The output frame's place in the source, produced_ * down_ / up_, as a
+    // whole frame and a remainder, stepped on by down_ without dividing.
+    std::int64_t whole = produced_ * down_ / up_;
+    std::int64_t remainder = produced_ * down_ % up_;
     for (; produced_ < untilOutput; ++produced_) {
-        const std::int64_t position = produced_ * down_;
-        std::int64_t base = position / up_;
-        std::int64_t phase = position % up_;
+        std::int64_t base = whole;
+        std::int64_t phase = remainder;
         if (phases_ != up_) {
             phase = (phase * phases_ + up_ / 2) / up_;
             if (phase == phases_) {
@@ -156,7 +162,6 @@ void Resampler::Produce(std::int64_t untilOutput, std::vector<float>& out)
                 ++base;
             }
         }
-        const float* row = &table_[static_cast<size_t>(phase) * taps];
         const std::int64_t first = base - halfTaps_ + 1;
         float left = 0.0f;
         float right = 0.0f;
@@ -165,13 +170,19 @@ void Resampler::Produce(std::int64_t untilOutput, std::vector<float>& out)
             const float* frames = &history_[static_cast<size_t>(2 * (first - historyBase_))];
             StereoDot(&stereoTable_[static_cast<size_t>(phase) * 2 * taps], frames, 2 * taps, left, right);
         } else {
+            const float* row = &table_[static_cast<size_t>(phase) * taps];
             for (int tap = 0; tap < taps; ++tap) {
                 left += row[tap] * Sample(first + tap, 0);
                 right += row[tap] * Sample(first + tap, 1);
             }
         }
-        out.push_back(left);
-        out.push_back(right);
+        *next++ = left;
+        *next++ = right;
+        remainder += down_;
+        if (remainder >= up_) {
+            whole += remainder / up_;
+            remainder %= up_;
+        }
     }
 }
 
