@@ -122,7 +122,9 @@ std::optional<std::chrono::nanoseconds> AudioEngine::FitOutputTo(bool playing)
         }
         return kOutputIdleClose;
     }
-    if (!output_)
+    // SDL's disk driver writes a new file each time it opens; kept open, its
+    // file holds everything a learner heard in one run, pauses included.
+    if (!output_ || outputName_ == QLatin1String("SDL disk"))
         return std::nullopt;
     if (now - lastPlaying_ < kOutputIdleClose)
         return kOutputIdleClose - (now - lastPlaying_);
