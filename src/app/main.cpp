@@ -18,6 +18,7 @@
 #include <thread>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -76,10 +77,38 @@ void RouteStopSignals(QObject* parent)
     sigaction(SIGTERM, &action, nullptr);
 }
 
+// "--version" and "--help" print and end; the trainer itself takes no
+// arguments (any other is left to Qt, which takes its own and ignores the rest).
+bool AnswersCommandLine(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("tingdu %s\n", TINGDU_VERSION);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("用法：tingdu\n"
+                        "听读 —— 英语听读训练：句子训练与单词训练。\n"
+                        "本程序不需要参数，从程序所在的文件夹读取课本、录音和帮助，不保存任何设置。\n"
+                        "\n"
+                        "Usage: tingdu [--help | --version]\n"
+                        "A listen-and-read trainer for Chinese-speaking learners of English. It takes\n"
+                        "no arguments: it reads its books, recordings and help from the folder it is\n"
+                        "installed in, and keeps no settings.\n"
+                        "  --help     print this text and end\n"
+                        "  --version  print the version and end\n");
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (AnswersCommandLine(argc, argv))
+        return 0;
     if (!CheckDisplay())
         return 1;
     // The speech check of the help screen loads espeak-ng; that happens on

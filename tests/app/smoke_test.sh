@@ -65,6 +65,16 @@ code=$?
 grep -q "cannot open a display" "$log" || { fail "no clear message without a display"; cat "$log"; }
 [ "$code" -lt 128 ] || fail "without a display the program died by a signal ($code)"
 
+# 4. --version and --help print and end, with or without a display.
+version=$(env -u DISPLAY "$program" --version 2>&1)
+code=$?
+[ "$code" -eq 0 ] || fail "--version gave exit code $code"
+[[ "$version" =~ ^tingdu\ [0-9]+\.[0-9]+ ]] || fail "--version printed: $version"
+help=$(env -u DISPLAY "$program" --help 2>&1)
+code=$?
+[ "$code" -eq 0 ] || fail "--help gave exit code $code"
+grep -q -- "--version" <<<"$help" && grep -q "Usage: tingdu" <<<"$help" || fail "--help printed: $help"
+
 rm -f "$log"
-if [ "$failures" -eq 0 ]; then echo "smoke: 3 passed, 0 failed"; else echo "smoke: $((3 - failures)) passed, $failures failed"; fi
+if [ "$failures" -eq 0 ]; then echo "smoke: 4 passed, 0 failed"; else echo "smoke: $((4 - failures)) passed, $failures failed"; fi
 [ "$failures" -eq 0 ]
