@@ -2,6 +2,7 @@
 
 #include "platform/SharedLibrary.h"
 
+#include <QFileInfo>
 #include <SDL.h>
 #include <atomic>
 #include <chrono>
@@ -153,9 +154,36 @@ std::unique_ptr<AudioOutput> OpenSilentSink(AudioOutput::Render render, OutputFo
     return std::make_unique<SilentSink>(std::move(render), format);
 }
 
+namespace {
+
+// Whether a PulseAudio (or PipeWire's PulseAudio) server can be reached
+// without starting one: a server named in the environment, or its socket in
+// the session's runtime folder.
+bool PulseServerVisible()
+{
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return true;
+    const QString runtime = qEnvironmentVariable("PULSE_RUNTIME_PATH",
+                                                 qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/pulse"));
+    return QFileInfo::exists(runtime + QStringLiteral("/native"));
+}
+
+// SDL's own choice of driver, unless the learner chose one. Without a
+// PulseAudio server SDL's PulseAudio driver cannot open, but trying it makes
+// libpulse create a folder of its own in the session's runtime folder; so
+// then SDL starts from ALSA.
+const char* SdlOwnChoice()
+{
+    if (!qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER") || PulseServerVisible())
+        return nullptr;
+    return "alsa";
+}
+
+} // namespace
+
 std::unique_ptr<AudioOutput> AudioOutputOpener::Open(AudioOutput::Render render, OutputFormat format)
 {
-    static constexpr const char* kSdlDrivers[] = {nullptr, "dummy"}; // SDL's own choice first
+    const char* const kSdlDrivers[] = {SdlOwnChoice(), "dummy"};
     if (const SdlLibrary* sdl = Sdl()) {
         for (int way = firstTry_; way < int(std::size(kSdlDrivers)); ++way) {
             auto output = std::make_unique<SdlOutput>(*sdl, render);
