@@ -2,7 +2,7 @@
 # the regression run in the normal build (tests/fuzz/CMakeLists.txt): each
 # target's entry source, the helpers it needs and the libraries it reads with.
 set(TINGDU_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
-set(TINGDU_FUZZ_TARGETS gbk sentence_book word_book rtf sound_file mp3)
+set(TINGDU_FUZZ_TARGETS gbk sentence_book word_book rtf sound_file mp3 jpeg)
 
 set(TINGDU_FUZZ_gbk_SOURCES gbk_fuzzer.cpp)
 set(TINGDU_FUZZ_gbk_LIBS tingdu_platform)
@@ -21,6 +21,9 @@ set(TINGDU_FUZZ_sound_file_LIBS tingdu_media)
 
 set(TINGDU_FUZZ_mp3_SOURCES mp3_fuzzer.cpp SoundTarget.cpp ScratchFile.cpp)
 set(TINGDU_FUZZ_mp3_LIBS tingdu_media)
+
+set(TINGDU_FUZZ_jpeg_SOURCES jpeg_fuzzer.cpp)
+set(TINGDU_FUZZ_jpeg_LIBS tingdu_controls)
 
 # tingdu_add_fuzz_entry(EXECUTABLE TARGET): gives EXECUTABLE the entry source
 # and helpers of fuzz target TARGET and links what it reads with.
