@@ -22,14 +22,8 @@ chmod -R a-w "$work/program"
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 
-display_number=100
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-  display_number=$((display_number + 1))
-done
-export DISPLAY=":$display_number"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb 100
 
 calls=open,openat,creat,mkdir,mkdirat,unlink,unlinkat,rename,renameat,renameat2,rmdir,symlink,symlinkat,link,linkat,truncate,chmod,fchmodat,utimensat
 (cd / && env -u QT_QPA_PLATFORM -u SDL_AUDIODRIVER -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME \

@@ -9,15 +9,9 @@ program="$program_dir/tingdu"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-display_number=90
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-  display_number=$((display_number + 1))
-done
-export DISPLAY=":$display_number"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+. "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb 90
 trap 'kill $xvfb_pid 2>/dev/null' EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 unset QT_QPA_PLATFORM
 
 start_program() {

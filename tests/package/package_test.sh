@@ -51,14 +51,8 @@ ls "$work"/root/usr/lib/tingdu/EnglishBook/*.jz >/dev/null 2>&1 || fail "the pac
 # 4. Started as the menu entry starts it, the main menu shows.
 check
 command=$(sed -n 's/^Exec=//p' "$work/root/usr/share/applications/tingdu.desktop")
-display_number=95
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-  display_number=$((display_number + 1))
-done
-export DISPLAY=":$display_number"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb 95
 unset QT_QPA_PLATFORM
 (cd / && PATH="$work/root/usr/bin:$PATH" HOME="$work/home" SDL_AUDIODRIVER=dummy exec $command) >"$work/run.log" 2>&1 &
 pid=$!
