@@ -51,13 +51,15 @@ bool ReadHeader(Decoder& decoder, const QByteArray& data)
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.constData()), data.size());
     jpeg_read_header(&info, TRUE);
-    // Pixels come out as the 32-bit form the screen paints without converting.
-    info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
-    jpeg_start_decompress(&info);
-    if (qint64(info.output_width) * info.output_height > kMaxPixels) {
+    // Refused before the decoder sizes its buffers from the header: a
+    // progressive picture's buffers hold the whole picture.
+    if (qint64(info.image_width) * info.image_height > kMaxPixels) {
         std::snprintf(decoder.errors.message, sizeof decoder.errors.message, "the picture is too large");
         return false;
     }
+    // Pixels come out as the 32-bit form the screen paints without converting.
+    info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+    jpeg_start_decompress(&info);
     return true;
 }
 
