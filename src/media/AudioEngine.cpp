@@ -87,7 +87,7 @@ void AudioEngine::Mix(float* out, int frames)
     {
         std::lock_guard lock(streamsMutex_);
         for (const auto& stream : streams_)
-            decoderNeeded = stream->MixInto(out, frames).needsDecoder || decoderNeeded;
+            decoderNeeded = stream->MixInto(out, frames) || decoderNeeded;
     }
     // Several streams together may exceed full scale; clip rather than wrap.
     for (int i = 0; i < 2 * frames; ++i)
@@ -122,9 +122,7 @@ std::optional<std::chrono::nanoseconds> AudioEngine::FitOutputTo(bool playing)
         }
         return kOutputIdleClose;
     }
-    // SDL's disk driver writes a new file each time it opens; kept open, its
-    // file holds everything a learner heard in one run, pauses included.
-    if (!output_ || outputName_ == QLatin1String("SDL disk"))
+    if (!output_ || output_->StaysOpenWhenIdle())
         return std::nullopt;
     if (now - lastPlaying_ < kOutputIdleClose)
         return kOutputIdleClose - (now - lastPlaying_);

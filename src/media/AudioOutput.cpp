@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -15,36 +16,16 @@ namespace {
 
 // The part of SDL2 the output uses, loaded on first use.
 struct SdlLibrary {
-    SdlLibrary() : library("libSDL2-2.0.so.0")
-    {
-        library.Resolve(InitSubSystem, "SDL_InitSubSystem");
-        library.Resolve(QuitSubSystem, "SDL_QuitSubSystem");
-        library.Resolve(SetHintWithPriority, "SDL_SetHintWithPriority");
-        library.Resolve(OpenAudioDevice, "SDL_OpenAudioDevice");
-        library.Resolve(CloseAudioDevice, "SDL_CloseAudioDevice");
-        library.Resolve(PauseAudioDevice, "SDL_PauseAudioDevice");
-        library.Resolve(GetCurrentAudioDriver, "SDL_GetCurrentAudioDriver");
-        library.Resolve(GetError, "SDL_GetError");
-    }
-
-    platform::SharedLibrary library;
-    decltype(&::SDL_InitSubSystem) InitSubSystem = nullptr;
-    decltype(&::SDL_QuitSubSystem) QuitSubSystem = nullptr;
-    decltype(&::SDL_SetHintWithPriority) SetHintWithPriority = nullptr;
-    decltype(&::SDL_OpenAudioDevice) OpenAudioDevice = nullptr;
-    decltype(&::SDL_CloseAudioDevice) CloseAudioDevice = nullptr;
-    decltype(&::SDL_PauseAudioDevice) PauseAudioDevice = nullptr;
-    decltype(&::SDL_GetCurrentAudioDriver) GetCurrentAudioDriver = nullptr;
-    decltype(&::SDL_GetError) GetError = nullptr;
+    platform::SharedLibrary library{"libSDL2-2.0.so.0"};
+    TINGDU_LIBRARY_FUNCTION(InitSubSystem, SDL_InitSubSystem);
+    TINGDU_LIBRARY_FUNCTION(QuitSubSystem, SDL_QuitSubSystem);
+    TINGDU_LIBRARY_FUNCTION(SetHintWithPriority, SDL_SetHintWithPriority);
+    TINGDU_LIBRARY_FUNCTION(OpenAudioDevice, SDL_OpenAudioDevice);
+    TINGDU_LIBRARY_FUNCTION(CloseAudioDevice, SDL_CloseAudioDevice);
+    TINGDU_LIBRARY_FUNCTION(PauseAudioDevice, SDL_PauseAudioDevice);
+    TINGDU_LIBRARY_FUNCTION(GetCurrentAudioDriver, SDL_GetCurrentAudioDriver);
+    TINGDU_LIBRARY_FUNCTION(GetError, SDL_GetError);
 };
-
-// Loaded once; a missing library is told once.
-const SdlLibrary* Sdl()
-{
-    static const SdlLibrary sdl;
-    static const bool usable = sdl.library.CheckUsable("no sound through SDL2");
-    return usable ? &sdl : nullptr;
-}
 
 class SdlOutput final : public AudioOutput {
 public:
@@ -79,13 +60,18 @@ public:
         if (device_ == 0)
             return Fail("no SDL audio device opened");
         format_ = {obtained.freq, obtained.samples};
-        name_ = QStringLiteral("SDL %1").arg(QString::fromUtf8(sdl_.GetCurrentAudioDriver()));
+        const char* driverName = sdl_.GetCurrentAudioDriver();
+        name_ = QStringLiteral("SDL %1").arg(QString::fromUtf8(driverName));
+        // SDL's disk driver writes a new file each time it opens; kept open,
+        // its file holds everything a learner heard in one run, pauses included.
+        staysOpen_ = driverName && std::strcmp(driverName, "disk") == 0;
         sdl_.PauseAudioDevice(device_, 0);
         return true;
     }
 
     OutputFormat Format() const override { return format_; }
     QString Name() const override { return name_; }
+    bool StaysOpenWhenIdle() const override { return staysOpen_; }
 
 private:
     static void Callback(void* self, Uint8* bytes, int length)
@@ -109,6 +95,7 @@ private:
     bool initialised_ = false;
     OutputFormat format_;
     QString name_;
+    bool staysOpen_ = false;
 };
 
 class SilentSink final : public AudioOutput {
@@ -184,7 +171,7 @@ const char* SdlOwnChoice()
 std::unique_ptr<AudioOutput> AudioOutputOpener::Open(AudioOutput::Render render, OutputFormat format)
 {
     const char* const kSdlDrivers[] = {SdlOwnChoice(), "dummy"};
-    if (const SdlLibrary* sdl = Sdl()) {
+    if (const auto* sdl = platform::LoadedOnce<SdlLibrary>("no sound through SDL2")) {
         for (int way = firstTry_; way < int(std::size(kSdlDrivers)); ++way) {
             auto output = std::make_unique<SdlOutput>(*sdl, render);
             if (output->Open(kSdlDrivers[way], format)) {

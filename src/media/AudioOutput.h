@@ -21,6 +21,8 @@ public:
     virtual OutputFormat Format() const = 0;
     // "SDL alsa", "SDL dummy", "silent sink", ...
     virtual QString Name() const = 0;
+    // Whether the engine should keep this output open when nothing plays.
+    virtual bool StaysOpenWhenIdle() const { return false; }
 };
 
 // The format every output runs at: SDL is asked for exactly this and converts

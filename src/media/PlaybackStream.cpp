@@ -150,11 +150,11 @@ std::int64_t PlaybackStream::HeardOutputFramesLocked(std::int64_t nowNs) const
 
 // --- output thread ----------------------------------------------------------
 
-PlaybackStream::Mixed PlaybackStream::MixInto(float* out, int frames)
+bool PlaybackStream::MixInto(float* out, int frames)
 {
     std::lock_guard lock(mutex_);
     if (!playing_)
-        return {};
+        return false;
     const std::int64_t wanted = std::min<std::int64_t>(frames, progress_.outputLimit - progress_.handed);
     const std::int64_t handed = ring_.MixInto(out, wanted);
     if (handed > 0)
@@ -177,7 +177,7 @@ PlaybackStream::Mixed PlaybackStream::MixInto(float* out, int frames)
     if (soundComplete && progress_.drained >= output_.latencyFrames)
         FinishPlayLocked();
     const bool ringLow = !decodeDone_ && ring_.Size() <= ring_.Free();
-    return {true, ringLow || finishPending_};
+    return ringLow || finishPending_;
 }
 
 void PlaybackStream::FinishPlayLocked()

@@ -62,13 +62,10 @@ public:
     void DeliverFinished();
 
     // --- output thread ---
-    struct Mixed {
-        bool playing = false;     // it took frames, or is still draining
-        bool needsDecoder = false; // its ring has run down to half, or its play ended
-    };
-    // Adds this stream's next `frames` stereo frames onto `out`. The decoder
-    // is needed only now and then: it refills half a ring at a time.
-    Mixed MixInto(float* out, int frames);
+    // Adds this stream's next `frames` stereo frames onto `out`. True when
+    // the decoding thread is needed: the ring has run down to half (it is
+    // refilled half a ring at a time) or the play has ended.
+    bool MixInto(float* out, int frames);
 
     static std::int64_t SteadyNowNs();
 

@@ -29,35 +29,17 @@ const char* const kChineseVoice = "cmn-latn-pinyin";
 // looked at: the library brings its own sound libraries along, which no
 // start-up should wait for.
 struct EspeakLibrary {
-    EspeakLibrary() : library("libespeak-ng.so.1")
-    {
-        library.Resolve(Info, "espeak_Info");
-        library.Resolve(Initialize, "espeak_Initialize");
-        library.Resolve(Terminate, "espeak_Terminate");
-        library.Resolve(SetSynthCallback, "espeak_SetSynthCallback");
-        library.Resolve(SetVoiceByName, "espeak_SetVoiceByName");
-        library.Resolve(TextToPhonemes, "espeak_TextToPhonemes");
-        library.Resolve(Synth, "espeak_Synth");
-    }
-
-    platform::SharedLibrary library;
-    decltype(&::espeak_Info) Info = nullptr;
-    decltype(&::espeak_Initialize) Initialize = nullptr;
-    decltype(&::espeak_Terminate) Terminate = nullptr;
-    decltype(&::espeak_SetSynthCallback) SetSynthCallback = nullptr;
-    decltype(&::espeak_SetVoiceByName) SetVoiceByName = nullptr;
-    decltype(&::espeak_TextToPhonemes) TextToPhonemes = nullptr;
-    decltype(&::espeak_Synth) Synth = nullptr;
+    platform::SharedLibrary library{"libespeak-ng.so.1"};
+    TINGDU_LIBRARY_FUNCTION(Info, espeak_Info);
+    TINGDU_LIBRARY_FUNCTION(Initialize, espeak_Initialize);
+    TINGDU_LIBRARY_FUNCTION(Terminate, espeak_Terminate);
+    TINGDU_LIBRARY_FUNCTION(SetSynthCallback, espeak_SetSynthCallback);
+    TINGDU_LIBRARY_FUNCTION(SetVoiceByName, espeak_SetVoiceByName);
+    TINGDU_LIBRARY_FUNCTION(TextToPhonemes, espeak_TextToPhonemes);
+    TINGDU_LIBRARY_FUNCTION(Synth, espeak_Synth);
 };
 
 namespace {
-
-const EspeakLibrary* Espeak()
-{
-    static const EspeakLibrary espeak;
-    static const bool usable = espeak.library.CheckUsable("no speech through espeak-ng");
-    return usable ? &espeak : nullptr;
-}
 
 constexpr int kSynthesisChunkMs = 100; // sound handed over in pieces of this length
 
@@ -179,7 +161,7 @@ void SpeechSynthesizer::LoadLocked()
     if (attempted_)
         return;
     attempted_ = true;
-    espeak_ = Espeak();
+    espeak_ = platform::LoadedOnce<EspeakLibrary>("no speech through espeak-ng");
     if (!espeak_) {
         info_.problem = QStringLiteral("找不到 espeak-ng（libespeak-ng.so.1），请安装 espeak-ng");
         return;

@@ -19,19 +19,19 @@ public:
     SharedLibrary(const SharedLibrary&) = delete;
     SharedLibrary& operator=(const SharedLibrary&) = delete;
 
-    // Empty while every Resolve so far succeeded.
+    // Empty while the library opened and every Find so far succeeded.
     const QString& Problem() const { return problem_; }
     bool Usable() const { return problem_.isEmpty(); }
     // Usable(); when not, says on the error stream what is lost, e.g.
     // "tingdu: no sound through SDL2: libSDL2-2.0.so.0 cannot be loaded: …".
     bool CheckUsable(const char* whatIsLost) const;
 
-    // Points `function` at the library's `name`; on failure it stays null
-    // and the problem names what was missing.
+    // The library's `name`, typed as its header declares it; null when it is
+    // missing, and the problem then names it.
     template <class Function>
-    void Resolve(Function*& function, const char* name)
+    Function* Find(const char* name)
     {
-        function = reinterpret_cast<Function*>(Symbol(name));
+        return reinterpret_cast<Function*>(Symbol(name));
     }
 
 private:
@@ -42,4 +42,22 @@ private:
     QString problem_;
 };
 
+// The table of a run-time library's functions, made on first use: `Table`
+// holds a SharedLibrary member `library` and its function pointers (see
+// TINGDU_LIBRARY_FUNCTION). Null, after one line on the error stream saying
+// what is lost, when the library or a function is missing.
+template <class Table>
+const Table* LoadedOnce(const char* whatIsLost)
+{
+    static const Table table;
+    static const bool usable = table.library.CheckUsable(whatIsLost);
+    return usable ? &table : nullptr;
+}
+
 } // namespace platform
+
+// A member of such a table: `member` points at the library's `symbol`, typed
+// from the library's own header, e.g.
+//   TINGDU_LIBRARY_FUNCTION(OpenAudioDevice, SDL_OpenAudioDevice);
+#define TINGDU_LIBRARY_FUNCTION(member, symbol) \
+    decltype(&::symbol) member = library.Find<decltype(::symbol)>(#symbol)

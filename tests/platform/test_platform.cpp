@@ -51,18 +51,15 @@ TEST(SharedLibrary, AMissingLibraryOrFunctionIsAProblemTextNotACrash)
     platform::SharedLibrary missing("libtingdu-no-such-library.so.0");
     EXPECT_FALSE(missing.Usable());
     EXPECT_TRUE(missing.Problem().contains(QStringLiteral("libtingdu-no-such-library.so.0")));
-    int (*function)(int) = reinterpret_cast<int (*)(int)>(1);
-    missing.Resolve(function, "abs");
+    int (*function)(int) = missing.Find<int(int)>("abs");
     EXPECT_EQ(function, nullptr);
 
     platform::SharedLibrary maths("libm.so.6");
-    double (*squareRoot)(double) = nullptr;
-    maths.Resolve(squareRoot, "sqrt");
+    double (*squareRoot)(double) = maths.Find<double(double)>("sqrt");
     ASSERT_NE(squareRoot, nullptr);
     EXPECT_EQ(squareRoot(49.0), 7.0);
     EXPECT_TRUE(maths.Usable());
-    double (*nothing)(double) = nullptr;
-    maths.Resolve(nothing, "tingdu_no_such_function");
+    double (*nothing)(double) = maths.Find<double(double)>("tingdu_no_such_function");
     EXPECT_EQ(nothing, nullptr);
     EXPECT_FALSE(maths.Usable());
     EXPECT_TRUE(maths.Problem().contains(QStringLiteral("tingdu_no_such_function")));
