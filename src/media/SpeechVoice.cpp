@@ -6,9 +6,47 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <functional>
+#include <mutex>
+#include <vector>
 
 namespace media {
 namespace {
+
+// Ends of speech on their way from the decoding thread to the GUI thread.
+// They cross under our own lock, and the queued call that delivers them
+// carries nothing of its own: Qt hands its queued calls over with atomics and
+// futexes that a thread checker cannot see into, so no data of ours may ride
+// inside one.
+class EndsOfSpeech {
+public:
+    static void Post(std::function<void()> end)
+    {
+        QCoreApplication* application = QCoreApplication::instance();
+        if (!application)
+            return;
+        {
+            std::lock_guard lock(mutex_);
+            pending_.push_back(std::move(end));
+        }
+        QMetaObject::invokeMethod(application, [] { DeliverAll(); }, Qt::QueuedConnection);
+    }
+
+private:
+    static void DeliverAll()
+    {
+        std::vector<std::function<void()>> ready;
+        {
+            std::lock_guard lock(mutex_);
+            ready.swap(pending_);
+        }
+        for (const auto& end : ready)
+            end();
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::vector<std::function<void()>> pending_;
+};
 
 // An utterance synthesised by espeak-ng and played through the audio engine.
 // Its end of stream is posted to the GUI thread; `alive_` is only read and
@@ -50,18 +88,12 @@ private:
     // Runs on the engine's decoding thread.
     static void PostEndOfStream(std::shared_ptr<bool> alive, int bytes, EndOfStream onEnd)
     {
-        QCoreApplication* application = QCoreApplication::instance();
-        if (!application)
-            return;
-        QMetaObject::invokeMethod(
-            application,
-            [alive = std::move(alive), bytes, onEnd = std::move(onEnd)] {
-                if (!*alive)
-                    return;
-                *alive = false; // one end of stream per utterance
-                platform::CallGuarded([&] { onEnd(bytes); });
-            },
-            Qt::QueuedConnection);
+        EndsOfSpeech::Post([alive = std::move(alive), bytes, onEnd = std::move(onEnd)] {
+            if (!*alive)
+                return;
+            *alive = false; // one end of stream per utterance
+            platform::CallGuarded([&] { onEnd(bytes); });
+        });
     }
 
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

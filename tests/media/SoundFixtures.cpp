@@ -1,7 +1,7 @@
 #include "SoundFixtures.h"
+#include "ChildProcess.h"
 #include "media/SoundFile.h"
 
-#include <QProcess>
 #include <random>
 #include <sndfile.h>
 #include <stdexcept>
@@ -46,8 +46,8 @@ void WriteWav(const QString& path, int rate, int channels, const std::vector<flo
 
 void EncodeMp3(const QString& wavPath, const QString& mp3Path)
 {
-    if (QProcess::execute(QStringLiteral("lame"), {QStringLiteral("--quiet"), QStringLiteral("-b"),
-                                                   QStringLiteral("128"), wavPath, mp3Path}) != 0)
+    const auto end = testsupport::RunChild("lame", {"--quiet", "-b", "128", wavPath.toStdString(), mp3Path.toStdString()});
+    if (!end.finished || end.exitCode != 0)
         throw std::runtime_error("lame failed");
 }
 

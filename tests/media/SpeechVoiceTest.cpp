@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
+#include "ChildProcess.h"
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -199,17 +199,13 @@ TEST(ChineseVoice, SpeakingCreatesNothingInTheHomeRuntimeOrTemporaryFolder)
     QTemporaryDir home;
     QTemporaryDir runtime;
     QTemporaryDir temporary;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
-    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
-    QProcess speaker;
-    speaker.setProcessEnvironment(environment);
-    speaker.start(QStringLiteral(SPEAK_ONCE_PROGRAM), {kShort});
-    ASSERT_TRUE(speaker.waitForFinished(60'000));
-    ASSERT_EQ(speaker.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(speaker.exitCode(), 0) << "spoken to its end";
+    const auto end = testsupport::RunChild(SPEAK_ONCE_PROGRAM, {kShort.toStdString()},
+                                           {{"HOME", home.path().toStdString()},
+                                            {"XDG_RUNTIME_DIR", runtime.path().toStdString()},
+                                            {"TMPDIR", temporary.path().toStdString()},
+                                            {"SDL_AUDIODRIVER", "dummy"}});
+    ASSERT_TRUE(end.finished);
+    EXPECT_EQ(end.exitCode, 0) << "spoken to its end";
     for (const QTemporaryDir* folder : {&home, &runtime, &temporary})
         EXPECT_TRUE(Contents(folder->path()).isEmpty()) << Contents(folder->path()).join(' ').toStdString();
 }
