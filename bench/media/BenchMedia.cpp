@@ -3,16 +3,25 @@
 // started and ended against a straight decode, and how long after the call to
 // Play its first sample was handed over, also when the output had closed
 // after standing idle.
+//
+//   bench_media            30 clips, then 3 after the output closed
+//   bench_media MINUTES    clips one after another for MINUTES: the long run,
+//                          which also watches the player's position at each
+//                          clip's end, the memory and the open files
 #include "media/AudioEngine.h"
 #include "media/MediaPlayer.h"
 #include "media/SoundFile.h"
 
 #include <QProcess>
+#include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <mutex>
 #include <optional>
 #include <random>
@@ -116,16 +125,68 @@ std::optional<long> LocateStart(const std::vector<float>& sound, const std::vect
     return std::nullopt;
 }
 
+// The resident memory of this process, in kilobytes.
+long ResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+int OpenFiles()
+{
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size());
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
+// Clips one after another for `minutes`, with a line every five minutes.
+// Memory and open files are compared with those after the first minute, when
+// every buffer the run needs has been made.
+template <typename PlayClip>
+int Soak(int minutes, PlayClip playClip, const double& seekErrorMax, const double& stopErrorMax,
+         const int& positionErrorMax)
+{
+    const auto began = Clock::now();
+    const auto elapsedMinutes = [&] { return std::chrono::duration<double>(Clock::now() - began).count() / 60; };
+    long settledKb = -1;
+    int settledFiles = -1;
+    long clips = 0;
+    int reported = 0;
+    while (elapsedMinutes() < minutes) {
+        playClip();
+        ++clips;
+        if (settledKb < 0 && elapsedMinutes() >= 1) {
+            settledKb = ResidentKb();
+            settledFiles = OpenFiles();
+        }
+        if (elapsedMinutes() >= 5 * (reported + 1)) {
+            ++reported;
+            std::printf("minute %d: %ld clips, seek error max %.3f ms, stop error max %.3f ms, position error "
+                        "max %d ms, %ld kB resident, %d open files\n",
+                        5 * reported, clips, seekErrorMax, stopErrorMax, positionErrorMax, ResidentKb(), OpenFiles());
+            std::fflush(stdout);
+        }
+    }
+    std::printf("media_soak: minutes=%d clips=%ld seek_error_ms_max=%.3f stop_error_ms_max=%.3f "
+                "position_error_ms_max=%d resident_growth_kb=%ld open_files_growth=%d\n",
+                minutes, clips, seekErrorMax, stopErrorMax, positionErrorMax, ResidentKb() - settledKb,
+                OpenFiles() - settledFiles);
+    return 0;
+}
+
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    const int soakMinutes = argc > 1 ? std::atoi(argv[1]) : 0;
     QTemporaryDir dir;
     const QString wav = dir.filePath(QStringLiteral("long.wav"));
     const QString mp3 = dir.filePath(QStringLiteral("long.mp3"));
@@ -145,6 +206,7 @@ int main()
     std::uniform_int_distribution<int> phase(0, 50'000);
     double seekErrorMax = 0;
     double stopErrorMax = 0;
+    int positionErrorMax = 0;
     // One clip as the spelling test plays it; its start latency goes to `latencies`.
     const auto playClip = [&](std::vector<double>& latencies) {
         const int from = start(random);
@@ -159,6 +221,7 @@ int main()
         player.Play();
         while (player.IsPlaying())
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        positionErrorMax = std::max(positionErrorMax, std::abs(player.Position() - to));
         std::optional<Clock::time_point> firstSound;
         const std::vector<float> sound = capture.Sound(&firstSound);
 
@@ -178,6 +241,8 @@ int main()
     };
 
     std::vector<double> latencies;
+    if (soakMinutes > 0)
+        return Soak(soakMinutes, [&] { playClip(latencies); }, seekErrorMax, stopErrorMax, positionErrorMax);
     for (int trial = 0; trial < kTrials; ++trial)
         playClip(latencies);
     // The output closes when nothing has played for a while; the first clip

@@ -18,6 +18,7 @@ public:
     // An exception escaping a tick goes to the application's error handler.
     void Advance(std::int64_t ms);
     bool IsRunning(const platform::TimerClient* client) const;
+    int RunningCount() const { return static_cast<int>(entries_.size()); }
 
 private:
     struct Entry {
