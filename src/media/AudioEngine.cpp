@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <utility>
 
 namespace media {
 namespace {
@@ -10,6 +12,9 @@ namespace {
 // pauses inside a run of clips never close it, short enough that a learner
 // reading the screen has a silent machine.
 constexpr auto kOutputIdleClose = std::chrono::seconds(5);
+// How soon a device lost while playing is noticed: a clip playing then ends
+// at most this much later than it would have.
+constexpr auto kLostDeviceCheck = std::chrono::milliseconds(250);
 
 } // namespace
 
@@ -109,18 +114,53 @@ std::vector<std::shared_ptr<PlaybackStream>> AudioEngine::Snapshot() const
     return streams_;
 }
 
+void AudioEngine::SetOutputFactory(AudioOutputFactory factory)
+{
+    std::lock_guard lock(factoryMutex_);
+    factory_ = std::move(factory);
+}
+
+std::unique_ptr<AudioOutput> AudioEngine::OpenOutput()
+{
+    AudioOutput::Render render = [this](float* out, int frames) { Mix(out, frames); };
+    {
+        std::lock_guard lock(factoryMutex_);
+        if (factory_)
+            return factory_(std::move(render), format_);
+    }
+    return opener_.Open(std::move(render), format_);
+}
+
+void AudioEngine::ReplaceLostOutput()
+{
+    std::fprintf(stderr, "tingdu: the sound output (%s) went away; playing on without sound\n",
+                 qPrintable(outputName_));
+    auto sink = OpenSilentSink([this](float* out, int frames) { Mix(out, frames); }, format_);
+    std::unique_ptr<AudioOutput> lost;
+    {
+        std::lock_guard lock(outputMutex_);
+        outputName_ = sink->Name();
+        lost = std::exchange(output_, std::move(sink));
+    }
+    lost.reset(); // joins the lost device's thread
+}
+
 std::optional<std::chrono::nanoseconds> AudioEngine::FitOutputTo(bool playing)
 {
     const auto now = std::chrono::steady_clock::now();
     if (playing) {
         lastPlaying_ = now;
         if (!output_) {
-            auto opened = opener_.Open([this](float* out, int frames) { Mix(out, frames); }, format_);
+            auto opened = OpenOutput();
             std::lock_guard lock(outputMutex_);
             outputName_ = opened->Name();
             output_ = std::move(opened);
+        } else if (output_->Lost()) {
+            ReplaceLostOutput();
         }
-        return kOutputIdleClose;
+        // A lost device asks for nothing more and so wakes no one: while a
+        // stream plays, this thread looks at the device every little while.
+        return kLostDeviceCheck;
     }
     if (!output_ || output_->StaysOpenWhenIdle())
         return std::nullopt;

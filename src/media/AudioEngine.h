@@ -8,7 +8,9 @@
 //
 // The output runs only while there is sound to give it: the decoding thread
 // opens it when a stream starts playing and closes it once nothing has played
-// for a few seconds, so an idle program has no thread waking at all.
+// for a few seconds, so an idle program has no thread waking at all. A device
+// that goes away while playing is replaced by the silent sink, so clips still
+// end on time; the next opening after an idle close tries the device again.
 
 #include "AudioOutput.h"
 #include "PlaybackStream.h"
@@ -54,6 +56,11 @@ public:
     // Tells the decoding thread there is work (a new play point, new speech).
     void WakeDecoder();
 
+    // Lets a test stand in for the sound device: outputs are opened with
+    // `factory` from the next opening on; an empty function restores the
+    // normal opener.
+    void SetOutputFactory(AudioOutputFactory factory);
+
 private:
     AudioEngine();
     void Mix(float* out, int frames);
@@ -63,6 +70,8 @@ private:
     // after the idle time; says how long the thread may sleep before it has
     // to look again (nullopt: until woken).
     std::optional<std::chrono::nanoseconds> FitOutputTo(bool playing);
+    std::unique_ptr<AudioOutput> OpenOutput();
+    void ReplaceLostOutput();
 
     mutable std::mutex streamsMutex_;
     std::vector<std::shared_ptr<PlaybackStream>> streams_;
@@ -78,6 +87,8 @@ private:
 
     const OutputFormat format_;
     AudioOutputOpener opener_;
+    std::mutex factoryMutex_;
+    AudioOutputFactory factory_;
     std::chrono::steady_clock::time_point lastPlaying_;
     mutable std::mutex outputMutex_;
     QString outputName_;

@@ -23,6 +23,7 @@ struct SdlLibrary {
     TINGDU_LIBRARY_FUNCTION(OpenAudioDevice, SDL_OpenAudioDevice);
     TINGDU_LIBRARY_FUNCTION(CloseAudioDevice, SDL_CloseAudioDevice);
     TINGDU_LIBRARY_FUNCTION(PauseAudioDevice, SDL_PauseAudioDevice);
+    TINGDU_LIBRARY_FUNCTION(GetAudioDeviceStatus, SDL_GetAudioDeviceStatus);
     TINGDU_LIBRARY_FUNCTION(GetCurrentAudioDriver, SDL_GetCurrentAudioDriver);
     TINGDU_LIBRARY_FUNCTION(GetError, SDL_GetError);
 };
@@ -72,6 +73,8 @@ public:
     OutputFormat Format() const override { return format_; }
     QString Name() const override { return name_; }
     bool StaysOpenWhenIdle() const override { return staysOpen_; }
+    // SDL stops a device it lost and calls its callback no more.
+    bool Lost() const override { return sdl_.GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED; }
 
 private:
     static void Callback(void* self, Uint8* bytes, int length)

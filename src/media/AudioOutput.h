@@ -23,7 +23,13 @@ public:
     virtual QString Name() const = 0;
     // Whether the engine should keep this output open when nothing plays.
     virtual bool StaysOpenWhenIdle() const { return false; }
+    // Whether the device went away (unplugged, its server ended): it no
+    // longer asks for frames. Safe to ask from any thread.
+    virtual bool Lost() const { return false; }
 };
+
+// Opens an output for the engine; the normal one is AudioOutputOpener's.
+using AudioOutputFactory = std::function<std::unique_ptr<AudioOutput>(AudioOutput::Render, OutputFormat)>;
 
 // The format every output runs at: SDL is asked for exactly this and converts
 // for the hardware itself.

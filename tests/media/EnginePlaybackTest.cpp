@@ -7,6 +7,8 @@
 #include "platform/Errors.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <functional>
@@ -309,4 +311,96 @@ TEST_F(EngineTest, OutputClosesWhenIdleAndTheNextClipStillPlaysExactly)
     ASSERT_EQ(static_cast<long>(sound.size()), 2 * (FrameAt(1634, 44100) - from));
     EXPECT_LE(MaxDifference(sound, straight.samples, 2 * from), 1e-6);
     EXPECT_EQ(player.Position(), 1634);
+}
+
+namespace {
+
+// A device that takes frames in real time until it has taken `lastFrames`,
+// then goes away as an unplugged one does: it asks for nothing more.
+class VanishingOutput final : public media::AudioOutput {
+public:
+    VanishingOutput(Render render, media::OutputFormat format, long lastFrames)
+        : render_(std::move(render)), format_(format), thread_([this, lastFrames] { Run(lastFrames); }) {}
+    ~VanishingOutput() override
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    media::OutputFormat Format() const override { return format_; }
+    QString Name() const override { return QStringLiteral("vanishing device"); }
+    bool Lost() const override { return lost_; }
+
+private:
+    void Run(long lastFrames)
+    {
+        std::vector<float> buffer(static_cast<size_t>(2 * format_.latencyFrames));
+        for (long served = 0; !stop_ && served < lastFrames; served += format_.latencyFrames) {
+            render_(buffer.data(), format_.latencyFrames);
+            std::this_thread::sleep_for(std::chrono::microseconds(1'000'000LL * format_.latencyFrames / 44100));
+        }
+        lost_ = true;
+    }
+
+    Render render_;
+    media::OutputFormat format_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> lost_{false};
+    std::thread thread_;
+};
+
+} // namespace
+
+// Unplugged in the middle of a clip: the clip goes on to its end on the
+// silent sink, every frame of it mixed once, and the player stops on its end.
+TEST_F(EngineTest, ADeviceGoingAwayWhilePlayingHandsTheClipOnToTheSilentSink)
+{
+    auto& engine = media::AudioEngine::Instance();
+    TMediaPlayer player;
+    Open(player, stereo->wav);
+    ASSERT_TRUE(WaitFor([&] { return !engine.OutputOpen(); }, 20s));
+    engine.SetOutputFactory([](media::AudioOutput::Render render, media::OutputFormat format) {
+        return std::make_unique<VanishingOutput>(std::move(render), format, 44100 / 4);
+    });
+    const auto straight = fixtures::DecodeWhole(stereo->wav);
+    const auto sound = CaptureClip(player, 500, 2000);
+    engine.SetOutputFactory({});
+
+    EXPECT_EQ(engine.OutputName(), QStringLiteral("silent sink"));
+    EXPECT_EQ(player.Position(), 2000);
+    const long from = FrameAt(500, 44100);
+    ASSERT_EQ(static_cast<long>(sound.size()), 2 * (FrameAt(2000, 44100) - from));
+    EXPECT_LE(MaxDifference(sound, straight.samples, 2 * from), 1e-6);
+}
+
+// A recording cut short or deleted after it was opened: the file handle the
+// player holds keeps a deleted file whole, and a clip past a cut stops by
+// itself where the sound ran out instead of waiting for ever.
+TEST_F(EngineTest, ARecordingDeletedOrCutShortWhileOpenNeverHangsAClip)
+{
+    for (const QString& original : {stereo->wav, stereo->mp3}) {
+        const QString copy = stereo->Path(QStringLiteral("copy.") + QFileInfo(original).suffix());
+        QFile::remove(copy);
+        ASSERT_TRUE(QFile::copy(original, copy));
+        const auto straight = fixtures::DecodeWhole(original);
+
+        TMediaPlayer deleted;
+        Open(deleted, copy);
+        ASSERT_TRUE(QFile::remove(copy));
+        const auto sound = CaptureClip(deleted, 1000, 1500);
+        const long from = FrameAt(1000, 44100);
+        ASSERT_EQ(static_cast<long>(sound.size()), 2 * (FrameAt(1500, 44100) - from)) << copy.toStdString();
+        EXPECT_LE(MaxDifference(sound, straight.samples, 2 * from), 1e-6) << copy.toStdString();
+
+        ASSERT_TRUE(QFile::copy(original, copy));
+        TMediaPlayer truncated;
+        Open(truncated, copy);
+        ASSERT_TRUE(QFile::resize(copy, QFileInfo(copy).size() / 3));
+        CaptureClip(truncated, 2000, 2800); // fails inside when the clip never stops
+        EXPECT_FALSE(truncated.IsPlaying()) << copy.toStdString();
+        EXPECT_LE(truncated.Position(), 2800) << copy.toStdString();
+        // The part still there plays as before.
+        const auto early = CaptureClip(truncated, 100, 400);
+        EXPECT_EQ(truncated.Position(), 400) << copy.toStdString();
+        EXPECT_FALSE(early.empty()) << copy.toStdString();
+    }
 }
