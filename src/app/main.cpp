@@ -12,6 +12,7 @@
 #include "media/SpeechSynthesizer.h"
 #include "platform/Fonts.h"
 #include "platform/GuardedApplication.h"
+#include "platform/MessageBoxes.h"
 
 #include <QSocketNotifier>
 #include <csignal>
@@ -103,6 +104,17 @@ bool AnswersCommandLine(int argc, char** argv)
     return false;
 }
 
+// In English: without a Chinese font a Chinese message could not be read.
+void TellNoChineseFont()
+{
+    const QString text = QStringLiteral(
+        "No font for Chinese is installed, so the Chinese texts cannot be shown.\n"
+        "Install the Kai font and start the trainer again:\n"
+        "    sudo apt install fonts-arphic-gkai00mp");
+    std::fprintf(stderr, "tingdu: %s\n", qPrintable(QString(text).replace('\n', ' ')));
+    platform::ShowMessage(text);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -134,6 +146,9 @@ int main(int argc, char** argv)
             // The idle benchmark's second screen is the sentence course.
             Raise(bjzMainForm->kivBjzImage1->OnClick, bjzMainForm->kivBjzImage1);
         });
+    fontDatabase.join();
+    if (!platform::ChineseFontInstalled())
+        TellNoChineseFont();
     application.Run();
     application.DestroyForms();
     return 0;

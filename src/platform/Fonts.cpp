@@ -44,10 +44,16 @@ int AddPhoneticFont() { return fonts().AddFontFile(ProgramFolder() + QStringLite
 
 void InstallFontSubstitutions()
 {
-    fonts().Substitute(QString::fromUtf8(kKaiFamily), QStringLiteral("AR PL KaitiM GB"));
+    // The Kai face first; without it, another installed Chinese face rather
+    // than whatever fontconfig picks for an unknown family.
+    for (const char* chinese : {"AR PL KaitiM GB", "AR PL UKai CN", "AR PL UKai TW", "Noto Serif CJK SC",
+                                "Noto Sans CJK SC", "WenQuanYi Zen Hei", "WenQuanYi Micro Hei", "Droid Sans Fallback"})
+        fonts().Substitute(QString::fromUtf8(kKaiFamily), QString::fromUtf8(chinese));
     fonts().Substitute(QString::fromUtf8(kSansFamily), QStringLiteral("Liberation Sans"));
     fonts().Substitute(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
+
+bool ChineseFontInstalled() { return !QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty(); }
 
 void PrepareFontDatabase()
 {

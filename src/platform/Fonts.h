@@ -29,9 +29,14 @@ inline constexpr const char* kPhoneticFamily = "Kingsoft Phonetic Plain";
 // are created. Returns the families added (0 when the file is missing).
 int AddPhoneticFont();
 
-// Maps the screens' family names onto installed ones: the Kai face for
-// "楷体_GB2312", a metric-compatible sans for "Arial" and "MS Sans Serif".
+// Maps the screens' family names onto installed ones: the Kai face (or
+// another Chinese face) for "楷体_GB2312", a metric-compatible sans for
+// "Arial" and "MS Sans Serif".
 void InstallFontSubstitutions();
+
+// Whether any installed font can show simplified Chinese. Without one every
+// Chinese text of the screens is drawn as empty boxes.
+bool ChineseFontInstalled();
 
 // Reads the system's font list (fontconfig's configuration and caches) so
 // the first text measured or painted need not. Safe on any thread once the

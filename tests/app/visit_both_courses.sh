@@ -6,20 +6,7 @@
 # first screen that does not come. Usage: visit_both_courses.sh
 set -u
 
-shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-# expect SCREEN [LEFT]: waits until SCREEN is shown (and LEFT no longer is).
-expect() {
-  for _ in $(seq 100); do
-    if [ -n "$(shown "$1")" ] && { [ -z "${2:-}" ] || [ -z "$(shown "$2")" ]; }; then sleep 0.4; return 0; fi
-    sleep 0.1
-  done
-  echo "visit: $1 did not come${2:+ in place of $2} after: $step"; exit 1
-}
-at() { step="click $1,$2"; xdotool mousemove "$1" "$2" click 1; }
-key() { step="key $*"; xdotool key --delay 60 "$@"; }
-type_text() { step="type $1"; xdotool type --delay 60 "$1"; }
-
-step="start"
+. "$(dirname "$0")/../support/xdo.sh"
 expect bjzMainForm
 
 # The sentence course.
