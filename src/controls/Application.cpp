@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Accessibility.h"
 #include "Forms.h"
 #include "Keys.h"
 
@@ -13,6 +14,7 @@ TApplication::TApplication()
     // Terminate ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     InstallKeyPressMemory();
+    InstallPictureAccessibility();
 }
 
 TApplication::~TApplication()

@@ -51,6 +51,14 @@ void TImage::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, picture_.Image());
 }
 
+void TImage::Click()
+{
+    const QPoint middle = rect().center();
+    Raise(OnMouseDown, this, TMouseButton::mbLeft, TShiftState(), middle.x(), middle.y());
+    Raise(OnClick, this);
+    Raise(OnMouseUp, this, TMouseButton::mbLeft, TShiftState(), middle.x(), middle.y());
+}
+
 void TImage::mousePressEvent(QMouseEvent* event)
 {
     pressed_ = event->button() == Qt::LeftButton;
@@ -67,4 +75,10 @@ void TImage::mouseReleaseEvent(QMouseEvent* event)
     if (click)
         Raise(OnClick, this);
     Raise(OnMouseUp, this, ToMouseButton(event->button()), event->modifiers(), at.x(), at.y());
+}
+
+void TkivImage1::SetAccessibleCaption(const QString& caption, const QString& key)
+{
+    setAccessibleName(caption);
+    setAccessibleDescription(key);
 }

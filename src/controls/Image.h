@@ -52,6 +52,9 @@ public:
     void SetVisible(bool visible) { setVisible(visible); }
     void SetHandCursor() { setCursor(Qt::PointingHandCursor); }
     void SetHint(const QString& hint) { setToolTip(hint); }
+    // Raises what a left click in the middle of the control raises:
+    // mouse-down, click, mouse-up, each on the guarded path.
+    void Click();
 
     TNotifyEvent OnClick;
     TMouseEvent OnMouseDown;
@@ -68,9 +71,17 @@ private:
 };
 
 // A picture button that also tells when the pointer enters and leaves it.
+// Its face is painted, so a screen reader learns what it is only from what
+// the screen tells it (see Accessibility.h).
 class TkivImage1 : public HoverNotifying<TImage> {
 public:
     using HoverNotifying::HoverNotifying;
+
+    // `caption`: the words on the button's face, as the learner reads them.
+    // `key`: the key that does the same on this screen, spelled as the
+    // screens' key help spells it ("Esc", "PageDown", "Ctrl+S"); empty when
+    // no key does.
+    void SetAccessibleCaption(const QString& caption, const QString& key = QString());
 };
 
 // Translations shared by the controls that report mouse events.

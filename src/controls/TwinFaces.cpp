@@ -28,6 +28,7 @@ TkivImage1* CaptionedButton(QWidget* parent, const LayoutRect& place, const QStr
 {
     auto* button = new TkivImage1(parent, place);
     button->SetHandCursor();
+    button->SetAccessibleCaption(caption);
     auto* label = new TLabel(parent, place, caption);
     label->SetFont(look::Kai(), 21, true);
     label->SetColor(look::Text.Q());

@@ -11,7 +11,8 @@ TImage* HiddenSkinPicture(QWidget* parent, const LayoutRect& place, const char* 
 TkivImage1* PictureButton(QWidget* parent, const LayoutRect& place, const char* hint = "");
 
 // A picture button whose caption is a label over its face, in the Kai face;
-// the label lets the pointer through to the button. Returns the button.
+// the label lets the pointer through to the button, which takes the caption
+// as its accessible name. Returns the button.
 TkivImage1* CaptionedButton(QWidget* parent, const LayoutRect& place, const QString& caption);
 
 // A button that shows its own twin's picture while the pointer is over it and
