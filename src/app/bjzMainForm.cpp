@@ -23,6 +23,8 @@ TkivImage1* MakeMenuButton(QWidget* form, const bjzMainLayout::MenuButton& layou
     twin = HiddenSkinPicture(form, layout.place, layout.twinPicture);
     auto* button = new TkivImage1(form, layout.place);
     button->SetHandCursor();
+    // The menu has no keys; the small English line only glosses the caption.
+    button->SetAccessibleCaption(QString::fromUtf8(layout.caption));
     return button;
 }
 

@@ -79,6 +79,9 @@ TChoiceClassForm::TChoiceClassForm()
     TotalImage1 = practiceButton(ChoiceClassLayout::TotalImage1);
     ReturnToMain = new TkivImage1(this, ChoiceClassLayout::ReturnToMain);
     ReturnToMain->SetHandCursor();
+    // The practice buttons are named by their labels; the screen's keys
+    // only move the grids' rows, so no button has one.
+    ReturnToMain->SetAccessibleCaption(QString::fromUtf8(ReturnCaption));
     BindOwnTwinFaces(*ReturnToMain, *ReturnImage2, *KongImage);
 
     BookListBox->OnMouseUp = Bind(this, &TChoiceClassForm::BookListBoxMouseUp);

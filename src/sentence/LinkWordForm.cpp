@@ -6,6 +6,7 @@
 #include "SentenceBook.h"
 #include "SentenceWords.h"
 #include "ThisClassHaveFinishedForm.h"
+#include "controls/Accessibility.h"
 #include "controls/Look.h"
 #include "controls/Skin.h"
 #include "controls/Timer.h"
@@ -100,6 +101,14 @@ TLinkWordForm::TLinkWordForm() : TForm(FormKind::FullScreen, Width, Height, QStr
     kivNextSenImage = PictureButton(this, LinkWordLayout::kivNextSenImage.place, LinkWordLayout::kivNextSenImage.hint);
     kivImage13 = PictureButton(this, LinkWordLayout::kivImage13.place, LinkWordLayout::kivImage13.hint);
     kivImage11 = PictureButton(this, LinkWordLayout::kivImage11.place, LinkWordLayout::kivImage11.hint);
+    // The screen takes no keys.
+    SetAccessibleCaptions({
+        {kivFaYinImage, LinkWordLayout::kivFaYinImage.caption, ""},
+        {ChineseImage1, LinkWordLayout::ChineseImage1.caption, ""},
+        {kivNextSenImage, LinkWordLayout::kivNextSenImage.caption, ""},
+        {kivImage13, LinkWordLayout::kivImage13.caption, ""},
+        {kivImage11, LinkWordLayout::kivImage11.caption, ""},
+    });
     BindOwnTwinFaces(*kivNextSenImage, *NextSenImage2, *KongImage);
     BindOwnTwinFaces(*kivImage13, *ChoiceImage2, *KongImage);
     BindOwnTwinFaces(*kivImage11, *ReturnImage2, *KongImage);

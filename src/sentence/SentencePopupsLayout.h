@@ -31,6 +31,10 @@ inline constexpr LayoutRect Lesson{568, 32, 70, 28};
 inline constexpr LayoutRect AllSentence{648, 32, 120, 28};
 inline constexpr LayoutRect Sentence{88, 72, 640, 28};
 inline constexpr LayoutRect WordToWordTimer{400, 384, 120, 40};
+inline constexpr const char* ReturnCaption = "返回";
+inline constexpr const char* EngToChiCaption = "英译中";
+inline constexpr const char* ChiToEngCaption = "中译英";
+inline constexpr const char* StartCaption = "开始";
 inline constexpr const char* Background = "TiaoForm/Image1";
 inline constexpr const char* Faces[] = {Background};
 } // namespace TiaoLayout

@@ -1,5 +1,6 @@
 #include "ThisClassHaveFinishedForm.h"
 #include "SentencePopupsLayout.h"
+#include "controls/Accessibility.h"
 #include "controls/Look.h"
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
@@ -21,6 +22,8 @@ TThisClassHaveFinishedForm::TThisClassHaveFinishedForm()
     TheOtherImage1 = new TkivImage1(this, ThisClassHaveFinishedLayout::TheOtherImage1);
     for (TkivImage1* button : {AgainImage1, TheOtherImage1})
         button->SetHandCursor();
+    // The pop-up takes no keys.
+    SetAccessibleCaptions({{AgainImage1, AgainCaption, ""}, {TheOtherImage1, TheOtherCaption, ""}});
     BindOwnTwinFaces(*AgainImage1, *Image2, *KongImage);
     BindOwnTwinFaces(*TheOtherImage1, *Image3, *KongImage);
     AgainImage1->OnClick = Bind(this, &TThisClassHaveFinishedForm::AgainReadOneTimeButtonClick);

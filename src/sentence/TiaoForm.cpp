@@ -1,6 +1,7 @@
 #include "TiaoForm.h"
 #include "ChoiceClassForm.h"
 #include "SentencePopupsLayout.h"
+#include "controls/Accessibility.h"
 #include "controls/Look.h"
 #include "controls/Skin.h"
 
@@ -30,6 +31,13 @@ TTiaoForm::TTiaoForm() : TForm(FormKind::FullScreen, TiaoLayout::Width, TiaoLayo
     ChiToEng = new TkivImage1(this, TiaoLayout::ChiToEng);
     Start = new TkivImage1(this, TiaoLayout::Start);
     ReturnButton->SetHandCursor();
+    // The screen takes no keys.
+    SetAccessibleCaptions({
+        {ReturnButton, ReturnCaption, ""},
+        {EngToChi, EngToChiCaption, ""},
+        {ChiToEng, ChiToEngCaption, ""},
+        {Start, StartCaption, ""},
+    });
     ReturnButton->OnClick = Bind(this, &TTiaoForm::ReturnButtonClick);
     const QColor silver(0xc0, 0xc0, 0xc0);
     // No challenge runs yet, so the labels stay empty.

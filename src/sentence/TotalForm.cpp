@@ -3,6 +3,7 @@
 #include "LessonPlayerRules.h"
 #include "SentenceBook.h"
 #include "TotalLayout.h"
+#include "controls/Accessibility.h"
 #include "controls/Look.h"
 #include "controls/Numbers.h"
 #include "controls/Skin.h"
@@ -75,6 +76,16 @@ TTotalForm::TTotalForm() : TForm(FormKind::FullScreen, Width, Height, QStringLit
     kivSenStop = PictureButton(this, TotalLayout::kivSenStop.place, TotalLayout::kivSenStop.hint);
     ReturnImage11 = PictureButton(this, TotalLayout::ReturnImage11.place, TotalLayout::ReturnImage11.hint);
     kivChoiceImage1 = PictureButton(this, TotalLayout::kivChoiceImage1.place, TotalLayout::kivChoiceImage1.hint);
+    // Keys as kivScrollBar1KeyUp takes them (LessonPlayerKeyCommand): the
+    // space bar plays when stopped and stops when playing.
+    SetAccessibleCaptions({
+        {EnglishDisplay, TotalLayout::EnglishDisplay.caption, ""},
+        {ChineseDisplay, TotalLayout::ChineseDisplay.caption, ""},
+        {kivSenPlay, TotalLayout::kivSenPlay.caption, "Space"},
+        {kivSenStop, TotalLayout::kivSenStop.caption, "Space"},
+        {ReturnImage11, TotalLayout::ReturnImage11.caption, "Esc"},
+        {kivChoiceImage1, TotalLayout::kivChoiceImage1.caption, "Esc"},
+    });
     BindOwnTwinFaces(*kivSenPlay, *PlayImage2, *KongImage);
     BindOwnTwinFaces(*kivSenStop, *StopImage2, *KongImage);
     BindOwnTwinFaces(*ReturnImage11, *returnImage2, *KongImage);

@@ -5,6 +5,7 @@
 #include "ThisClassHaveFinishedForm.h"
 #include "app/bjzhelpForm.h"
 #include "bjzReadLayout.h"
+#include "controls/Accessibility.h"
 #include "controls/Look.h"
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
@@ -66,6 +67,19 @@ TbjzReadForm::TbjzReadForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     kivReadNext = CommandButton(this, bjzReadLayout::kivReadNext);
     kivChoiceLesson = CommandButton(this, bjzReadLayout::kivChoiceLesson);
     kivReturnToMain = CommandButton(this, bjzReadLayout::kivReturnToMain);
+    // Keys as EnglishKeyUp takes them (ReadAlongKeyCommand).
+    SetAccessibleCaptions({
+        {kivReadStart, bjzReadLayout::kivReadStart.caption, "Ctrl+S"},
+        {kivReadStop, bjzReadLayout::kivReadStop.caption, "Ctrl+D"},
+        {kivReadLast, bjzReadLayout::kivReadLast.caption, "PageUp"},
+        {kivReadNext, bjzReadLayout::kivReadNext.caption, "PageDown"},
+        {kivChoiceLesson, bjzReadLayout::kivChoiceLesson.caption, "Esc"},
+        {kivReturnToMain, bjzReadLayout::kivReturnToMain.caption, "Esc"},
+        {EnglishDisplayImage1, bjzReadLayout::EnglishDisplayImage1.caption, ""},
+        {ChineseDisplayImage1, bjzReadLayout::ChineseDisplayImage1.caption, ""},
+        {EnglishReadImage1, bjzReadLayout::EnglishReadImage1.caption, ""},
+        {ChineseReadImage1, bjzReadLayout::ChineseReadImage1.caption, ""},
+    });
 
     setStyleSheet(look::StepButtonStyle());
     ReadUp = new TSpeedButton(this, bjzReadLayout::ReadUp, QStringLiteral("+"));

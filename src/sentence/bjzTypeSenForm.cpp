@@ -5,6 +5,7 @@
 #include "ThisClassHaveFinishedForm.h"
 #include "bjzTypeSenLayout.h"
 #include "controls/Keys.h"
+#include "controls/Accessibility.h"
 #include "controls/Look.h"
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
@@ -154,6 +155,18 @@ TbjzTypeSenForm::TbjzTypeSenForm() : TForm(FormKind::FullScreen, Width, Height, 
     NextSenImage = CommandButton(this, bjzTypeSenLayout::NextSenImage);
     ReturnToChoiceImage = CommandButton(this, bjzTypeSenLayout::ReturnToChoiceImage);
     ReturnToMainImage = CommandButton(this, bjzTypeSenLayout::ReturnToMainImage);
+    // Keys as FormKeyDown takes them (DictationKeyCommand).
+    SetAccessibleCaptions({
+        {kivFirstLetterImage, bjzTypeSenLayout::kivFirstLetterImage.caption, "F1"},
+        {kivWordLengthImage, bjzTypeSenLayout::kivWordLengthImage.caption, "F2"},
+        {kivWrongToWordImage, bjzTypeSenLayout::kivWrongToWordImage.caption, "F3"},
+        {kivSeeChineseImage, bjzTypeSenLayout::kivSeeChineseImage.caption, "F4"},
+        {kivChaoXieImage1, bjzTypeSenLayout::kivChaoXieImage1.caption, "F5"},
+        {AgainReadImage, bjzTypeSenLayout::AgainReadImage.caption, "Enter"},
+        {NextSenImage, bjzTypeSenLayout::NextSenImage.caption, "PageDown"},
+        {ReturnToChoiceImage, bjzTypeSenLayout::ReturnToChoiceImage.caption, "Esc"},
+        {ReturnToMainImage, bjzTypeSenLayout::ReturnToMainImage.caption, "Esc"},
+    });
 
     // The caret blinks while the screen is shown (see showEvent): a hidden
     // screen's timer would only wake an idle program.

@@ -24,6 +24,7 @@ TbdcBookForm::TbdcBookForm()
     KongImage = new TImage(this, {0, 0, 0, 0});
     KongImage->SetVisible(false);
     Image2 = PictureButton(this, bdcBookLayout::Image2);
+    Image2->SetAccessibleCaption(QString::fromUtf8(CloseCaption));
     BindOwnTwinFaces(*Image2, *CloseLitImage, *KongImage);
     BookListBox->OnClick = Bind(this, &TbdcBookForm::BookListBoxClick);
     Image2->OnClick = Bind(this, &TbdcBookForm::Image2Click);

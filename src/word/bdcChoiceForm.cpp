@@ -27,9 +27,12 @@ namespace {
 
 using namespace bdcChoiceLayout;
 
+// The screen's keys only scroll the list, so no button has one.
 TkivImage1* CommandButton(QWidget* parent, const Command& command)
 {
-    return PictureButton(parent, command.place, command.hint);
+    TkivImage1* button = PictureButton(parent, command.place, command.hint);
+    button->SetAccessibleCaption(QString::fromUtf8(command.caption));
+    return button;
 }
 
 TkivLabel* RowLabel(QWidget* panel, const LayoutRect& place, const QString& family)
@@ -87,6 +90,8 @@ TbdcChoiceForm::TbdcChoiceForm()
     Image4 = offFace(bdcChoiceLayout::ChineseDisplayImage1);
     this->EnglishDisplayImage1 = PictureButton(this, bdcChoiceLayout::EnglishDisplayImage1.place);
     this->ChineseDisplayImage1 = PictureButton(this, bdcChoiceLayout::ChineseDisplayImage1.place);
+    this->EnglishDisplayImage1->SetAccessibleCaption(QString::fromUtf8(bdcChoiceLayout::EnglishDisplayImage1.caption));
+    this->ChineseDisplayImage1->SetAccessibleCaption(QString::fromUtf8(bdcChoiceLayout::ChineseDisplayImage1.caption));
 
     const auto litTwin = [this](const Command& command) {
         return HiddenSkinPicture(this, command.place, command.litFace);

@@ -1,5 +1,6 @@
 #include "bdcClassFinishForm.h"
 #include "WordPopupsLayout.h"
+#include "controls/Accessibility.h"
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
 
@@ -18,6 +19,7 @@ TbdcClassFinishForm::TbdcClassFinishForm()
     KongImage->SetVisible(false);
     Image3 = PictureButton(this, bdcClassFinishLayout::Image3);
     Image2 = PictureButton(this, bdcClassFinishLayout::Image2);
+    SetAccessibleCaptions({{Image3, AgainCaption, ""}, {Image2, LeaveCaption, ""}});
     BindOwnTwinFaces(*Image3, *AgainLitImage, *KongImage);
     BindOwnTwinFaces(*Image2, *LeaveLitImage, *KongImage);
     Image3->OnClick = Bind(this, &TbdcClassFinishForm::Button1Click);

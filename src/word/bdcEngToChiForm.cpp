@@ -4,6 +4,7 @@
 #include "WordRunRules.h"
 #include "bdcChoiceForm.h"
 #include "bdcClassFinishForm.h"
+#include "controls/Accessibility.h"
 #include "controls/Look.h"
 #include "controls/Numbers.h"
 #include "controls/Skin.h"
@@ -53,6 +54,14 @@ TbdcEngToChiForm::TbdcEngToChiForm()
     // This screen's buttons do not light under the pointer.
     kivChoiceImage1 = PictureButton(this, bdcEngToChiLayout::kivChoiceImage1.place);
     kivReturnImage1 = PictureButton(this, bdcEngToChiLayout::kivReturnImage1.place);
+    // The screen takes no keys. The pause button's name follows its face.
+    SetAccessibleCaptions({
+        {ToEnglish1, bdcEngToChiLayout::ToEnglish1.caption, ""},
+        {ToChinese1, bdcEngToChiLayout::ToChinese1.caption, ""},
+        {PauseImage, bdcEngToChiLayout::PauseImage.caption, ""},
+        {kivChoiceImage1, bdcEngToChiLayout::kivChoiceImage1.caption, ""},
+        {kivReturnImage1, bdcEngToChiLayout::kivReturnImage1.caption, ""},
+    });
 
     OneWordPlayTimer = new TTimer(200, false);
     OneWordPlayTimer->setParent(this);
@@ -92,6 +101,7 @@ void TbdcEngToChiForm::StartCards()
     TotalLabel->SetCaption(QStringLiteral("(1-%1)").arg(FCardTotal));
     FRunning = 1;
     PauseImage->SetPicture(KongImage->Picture());
+    PauseImage->SetAccessibleCaption(QString::fromUtf8(bdcEngToChiLayout::PauseImage.caption));
     FEnglishMode = 1;
     ShowMode();
     ShowCard();
@@ -155,6 +165,7 @@ void TbdcEngToChiForm::PauseImageClick(QObject*)
     if (FRunning == 1) {
         FRunning = 0;
         PauseImage->SetPicture(continueImage->Picture());
+        PauseImage->SetAccessibleCaption(QString::fromUtf8(bdcEngToChiLayout::ContinueCaption));
         OneWordPlayTimer->SetEnabled(false);
         WordToWordTimer->SetEnabled(false);
         bdcChoiceForm->StopBookClip();
@@ -162,6 +173,7 @@ void TbdcEngToChiForm::PauseImageClick(QObject*)
     }
     FRunning = 1;
     PauseImage->SetPicture(KongImage->Picture());
+    PauseImage->SetAccessibleCaption(QString::fromUtf8(bdcEngToChiLayout::PauseImage.caption));
     ShowCard();
 }
 

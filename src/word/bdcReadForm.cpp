@@ -4,6 +4,7 @@
 #include "WordRunRules.h"
 #include "bdcChoiceForm.h"
 #include "bdcClassFinishForm.h"
+#include "controls/Accessibility.h"
 #include "controls/Keys.h"
 #include "controls/Look.h"
 #include "controls/Numbers.h"
@@ -59,6 +60,16 @@ TbdcReadForm::TbdcReadForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     DownTime = new TSpeedButton(this, bdcReadLayout::DownTime, QStringLiteral("-"));
     kivReturnImage = word::MakeCommand(this, bdcReadLayout::kivReturnImage, *KongImage);
     kivImage11 = word::MakeCommand(this, bdcReadLayout::kivImage11, *KongImage);
+    // Keys as TypeEditKeyDown takes them: Esc leaves; Enter only clears the
+    // field. The pause button's name follows its face.
+    SetAccessibleCaptions({
+        {kivYinBiaoImage1.button, bdcReadLayout::kivYinBiaoImage1.caption, ""},
+        {kivCiYIImage1.button, bdcReadLayout::kivCiYIImage1.caption, ""},
+        {kivDaXieImage1.button, bdcReadLayout::kivDaXieImage1.caption, ""},
+        {kivPauseImage1, bdcReadLayout::kivPauseImage1.caption, ""},
+        {kivReturnImage, bdcReadLayout::kivReturnImage.caption, "Esc"},
+        {kivImage11, bdcReadLayout::kivImage11.caption, "Esc"},
+    });
 
     OneWordPlayTimer = new TTimer(200, false);
     OneWordPlayTimer->setParent(this);
@@ -100,6 +111,7 @@ void TbdcReadForm::StartReadAlong()
     TotalLabel->SetCaption(QString::number(FReadTotal));
     FRunning = 1;
     kivPauseImage1->SetPicture(KongImage->Picture());
+    kivPauseImage1->SetAccessibleCaption(QString::fromUtf8(bdcReadLayout::kivPauseImage1.caption));
     TypeEdit->setFocus();
     ShowReadWord();
 }
@@ -159,6 +171,7 @@ void TbdcReadForm::kivPauseImage1Click(QObject*)
     if (FRunning == 1) {
         FRunning = 0;
         kivPauseImage1->SetPicture(kivPauseImage2->Picture());
+        kivPauseImage1->SetAccessibleCaption(QString::fromUtf8(bdcReadLayout::ContinueCaption));
         OneWordPlayTimer->SetEnabled(false);
         WordToWordTimer->SetEnabled(false);
         bdcChoiceForm->StopBookClip();
@@ -166,6 +179,7 @@ void TbdcReadForm::kivPauseImage1Click(QObject*)
     }
     FRunning = 1;
     kivPauseImage1->SetPicture(KongImage->Picture());
+    kivPauseImage1->SetAccessibleCaption(QString::fromUtf8(bdcReadLayout::kivPauseImage1.caption));
     ShowReadWord();
 }
 

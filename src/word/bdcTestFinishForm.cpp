@@ -1,5 +1,6 @@
 #include "bdcTestFinishForm.h"
 #include "WordDrillLayout.h"
+#include "controls/Accessibility.h"
 #include "controls/Look.h"
 #include "controls/Skin.h"
 #include "controls/TwinFaces.h"
@@ -24,6 +25,8 @@ TbdcTestFinishForm::TbdcTestFinishForm()
     this->ReImage2 = HiddenSkinPicture(this, bdcTestFinishLayout::ReturnButton, bdcTestFinishLayout::ReImage2);
     ContinueButton = PictureButton(this, bdcTestFinishLayout::ContinueButton);
     ReturnButton = PictureButton(this, bdcTestFinishLayout::ReturnButton);
+    SetAccessibleCaptions({{ContinueButton, bdcTestFinishLayout::ContinueCaption, ""},
+                           {ReturnButton, bdcTestFinishLayout::ReturnCaption, ""}});
     BindOwnTwinFaces(*ContinueButton, *this->CImage2, *KongImage);
     BindOwnTwinFaces(*ReturnButton, *this->ReImage2, *KongImage);
     ContinueButton->OnClick = Bind(this, &TbdcTestFinishForm::ContinueButtonClick);

@@ -3,6 +3,7 @@
 #include "YouRememberForm.h"
 #include "bdcChoiceForm.h"
 #include "bdcTestFinishForm.h"
+#include "controls/Accessibility.h"
 #include "controls/Keys.h"
 #include "controls/Look.h"
 #include "controls/Skin.h"
@@ -54,6 +55,16 @@ TbdcTestForm::TbdcTestForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     kivEarImage1 = word::MakeCommand(this, bdcTestLayout::kivEarImage1, *KongImage);
     kivZuImage1 = word::MakeCommand(this, bdcTestLayout::kivZuImage1, *KongImage);
     kivReturnImage1 = word::MakeCommand(this, bdcTestLayout::kivReturnImage1, *KongImage);
+    // Keys as TypeEditKeyDown takes them (AnswerFieldCommand). The toggles'
+    // hints name F2 to F4, but no key works them.
+    SetAccessibleCaptions({
+        {kivFaYInImage1.button, bdcTestLayout::kivFaYInImage1.caption, ""},
+        {kivCiYIImage1.button, bdcTestLayout::kivCiYIImage1.caption, ""},
+        {kivYinBiaoImage1.button, bdcTestLayout::kivYinBiaoImage1.caption, ""},
+        {kivEarImage1, bdcTestLayout::kivEarImage1.caption, "F5"},
+        {kivZuImage1, bdcTestLayout::kivZuImage1.caption, "Esc"},
+        {kivReturnImage1, bdcTestLayout::kivReturnImage1.caption, "Esc"},
+    });
 
     TypeEdit->OnKeyDown = Bind(this, &TbdcTestForm::TypeEditKeyDown);
     kivEarImage1->OnClick = Bind(this, &TbdcTestForm::kivEarImage1Click);

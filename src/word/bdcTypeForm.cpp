@@ -3,6 +3,7 @@
 #include "WordDrillLayout.h"
 #include "bdcChoiceForm.h"
 #include "bdcClassFinishForm.h"
+#include "controls/Accessibility.h"
 #include "controls/Keys.h"
 #include "controls/Look.h"
 #include "controls/Skin.h"
@@ -50,6 +51,15 @@ TbdcTypeForm::TbdcTypeForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     kivEarImage1 = word::MakeCommand(this, bdcTypeLayout::kivEarImage1, *KongImage);
     ChoiceWord = word::MakeCommand(this, bdcTypeLayout::ChoiceWord, *KongImage);
     ReturnWord = word::MakeCommand(this, bdcTypeLayout::ReturnWord, *KongImage);
+    // Keys as TypeEditKeyDown takes them (AnswerFieldCommand).
+    SetAccessibleCaptions({
+        {kivFaYinImage1.button, bdcTypeLayout::kivFaYinImage1.caption, ""},
+        {kivYinBiaoImage1.button, bdcTypeLayout::kivYinBiaoImage1.caption, ""},
+        {kivCiYIImage1.button, bdcTypeLayout::kivCiYIImage1.caption, ""},
+        {kivEarImage1, bdcTypeLayout::kivEarImage1.caption, "F5"},
+        {ChoiceWord, bdcTypeLayout::ChoiceWord.caption, "Esc"},
+        {ReturnWord, bdcTypeLayout::ReturnWord.caption, "Esc"},
+    });
 
     TypeEdit->OnKeyDown = Bind(this, &TbdcTypeForm::TypeEditKeyDown);
     kivEarImage1->OnClick = Bind(this, &TbdcTypeForm::kivEarImage1Click);

@@ -75,10 +75,10 @@ std::vector<PaintedPicture> PaintChallenge()
     painter.setFont(style::KaiFont(24));
     painter.setPen(look::TextSoft.Q());
     painter.drawText(QRect(64, 120, 672, 240), Qt::AlignCenter, QStringLiteral("挑战练习即将推出，敬请期待"));
-    style::DrawFace(painter, EngToChi, QStringLiteral("英译中"), QString(), false);
-    style::DrawFace(painter, ChiToEng, QStringLiteral("中译英"), QString(), false);
-    style::DrawFace(painter, Start, QStringLiteral("开始"), QString(), false);
-    style::DrawFace(painter, ReturnButton, QStringLiteral("返回"), QString(), false);
+    style::DrawFace(painter, EngToChi, QString::fromUtf8(EngToChiCaption), QString(), false);
+    style::DrawFace(painter, ChiToEng, QString::fromUtf8(ChiToEngCaption), QString(), false);
+    style::DrawFace(painter, Start, QString::fromUtf8(StartCaption), QString(), false);
+    style::DrawFace(painter, ReturnButton, QString::fromUtf8(ReturnCaption), QString(), false);
     painter.end();
     return {{QString::fromUtf8(Background), background}};
 }
