@@ -15,7 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cleanup() {
   [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && stop_xvfb
   rm -rf "$work"
 }
 trap cleanup EXIT

@@ -12,7 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 cleanup() {
   [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null
+  [ -n "${xvfb_pid:-}" ] && stop_xvfb
   chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"
 }
 trap cleanup EXIT

@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 . "$(dirname "$0")/../support/xvfb.sh"
 start_xvfb 90
-trap 'kill $xvfb_pid 2>/dev/null' EXIT
+trap stop_xvfb EXIT
 unset QT_QPA_PLATFORM
 
 start_program() {

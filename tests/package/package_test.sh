@@ -12,7 +12,7 @@ failures=0
 checks=0
 check() { checks=$((checks + 1)); }
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-cleanup() { [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"; }
+cleanup() { [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; [ -n "${xvfb_pid:-}" ] && stop_xvfb; rm -rf "$work"; }
 trap cleanup EXIT
 
 if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1; then
