@@ -352,7 +352,7 @@ int CheckBook(const QString& bookPath)
         Recording sound;
         if (!QFileInfo(recording).isFile()) {
             problems.append(QStringLiteral("lesson %1: recording %2 is missing").arg(lesson).arg(recording));
-        } else if (!ReadRecording(recording, sound.samples, sound.rate)) {
+        } else if (!ReadRecording(recording, sound)) {
             problems.append(QStringLiteral("lesson %1: recording %2 cannot be read").arg(lesson).arg(recording));
         } else {
             ++found;

@@ -3,6 +3,7 @@
 #include "SpeechSynthesizer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace bookmaker {
@@ -14,7 +15,76 @@ qsizetype Recording::At(qint64 ms) const
     return qsizetype(std::clamp<qint64>(ms * rate / 1000, 0, qint64(samples.size())));
 }
 
-bool Recording::Loud(qsizetype i) const { return std::abs(int(samples[std::size_t(i)])) > kQuietLevel; }
+bool Recording::Loud(qsizetype i) const
+{
+    return sound.empty() ? std::abs(int(samples[std::size_t(i)])) > kQuietLevel : bool(sound[std::size_t(i)]);
+}
+
+namespace {
+
+// The quiet of a recording is the level of its quietest tenth, in stretches
+// of 50 ms: every lesson pauses far longer than that between its sentences.
+constexpr int kQuietStretchMs = 50;
+constexpr double kQuietShare = 0.1;
+// A sample is sound when it stands this many times above the quiet's RMS
+// level; Gaussian noise passes 4.5 sigma once in some 150,000 samples.
+constexpr double kAboveQuiet = 4.5;
+// ... and when at least this many such samples lie within 5 ms of it: noise
+// almost never gives three in 10 ms, speech always does.
+constexpr int kLeastLoudNearby = 3;
+constexpr int kNearbyMs = 5;
+
+double QuietRms(const std::vector<short>& samples, int rate)
+{
+    const std::size_t stretch = std::size_t(std::max(1, rate * kQuietStretchMs / 1000));
+    std::vector<double> levels;
+    for (std::size_t from = 0; from + stretch <= samples.size(); from += stretch) {
+        double energy = 0;
+        for (std::size_t i = from; i < from + stretch; ++i)
+            energy += double(samples[i]) * samples[i];
+        levels.push_back(std::sqrt(energy / double(stretch)));
+    }
+    if (levels.size() < 10)
+        return 0;
+    const auto quietest = levels.begin() + std::ptrdiff_t(double(levels.size()) * kQuietShare);
+    std::nth_element(levels.begin(), quietest, levels.end());
+    return *quietest;
+}
+
+} // namespace
+
+void MeasureSound(Recording& recording)
+{
+    recording.sound.clear();
+    recording.quietLevel = kQuietLevel;
+    const int level = int(std::ceil(kAboveQuiet * QuietRms(recording.samples, recording.rate)));
+    if (level <= kQuietLevel)
+        return;   // silent between its sounds: the plain rule holds
+    recording.quietLevel = std::min(level, 32767);
+    const std::vector<short>& samples = recording.samples;
+    const auto loud = [&](std::size_t i) { return std::abs(int(samples[i])) > recording.quietLevel; };
+    const std::size_t reach = std::size_t(std::max(1, recording.rate * kNearbyMs / 1000));
+    recording.sound.assign(samples.size(), false);
+    // A window of loud samples slides along: [i - reach, i + reach].
+    int nearby = 0;
+    for (std::size_t i = 0; i < std::min(reach, samples.size()); ++i)
+        nearby += loud(i);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (i + reach < samples.size())
+            nearby += loud(i + reach);
+        if (i > reach)
+            nearby -= loud(i - reach - 1);
+        recording.sound[i] = loud(i) && nearby >= kLeastLoudNearby;
+    }
+}
+
+bool ReadRecording(const QString& path, Recording& sound)
+{
+    if (!ReadRecording(path, sound.samples, sound.rate))
+        return false;
+    MeasureSound(sound);
+    return true;
+}
 
 std::vector<Clip> ClipsAroundSound(const Recording& sound, const std::vector<Clip>& planned, int searchMs, int marginMs)
 {

@@ -6,6 +6,7 @@
 // heard.
 
 #include "LessonRecording.h"
+#include "SpeechSynthesizer.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,15 +21,30 @@ inline constexpr int kLeastMarginMs = 30;
 inline constexpr int kMostMarginMs = 80;
 inline constexpr int kLeastGapMs = 500;
 
-// A recording's first channel as 16-bit samples.
+// A recording's first channel as 16-bit samples, and which of them are sound.
+//
+// A recording the bookmaker made is silent between its sentences, and any
+// sample above -50 dBFS is sound. A recording of real speech hisses and hums
+// there: its quiet is measured (the level of its quietest stretches), a sample
+// is sound when it stands well above that level, and a lone peak of the noise
+// is not sound unless others of its kind surround it.
 struct Recording {
     std::vector<short> samples;
     int rate = 0;
+    // Filled by MeasureSound(); empty: every sample above kQuietLevel is sound.
+    std::vector<bool> sound;
+    int quietLevel = kQuietLevel;   // the level a sample must pass to be sound
 
     qint64 LengthMs() const;
     qsizetype At(qint64 ms) const;   // the sample at `ms`, kept inside the recording
     bool Loud(qsizetype i) const;
+    bool Noisy() const { return quietLevel > kQuietLevel; }
 };
+
+// Measures the recording's quiet and marks its sound (see Recording).
+void MeasureSound(Recording& sound);
+// Reads and measures a recording; false if it cannot be read.
+bool ReadRecording(const QString& path, Recording& sound);
 
 struct LabelledClip {
     QString where;   // "lesson 2, sentence 14: ", put before each finding

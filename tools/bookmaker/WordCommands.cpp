@@ -123,7 +123,7 @@ int CheckWordBook(const QString& bookPath)
     Recording sound;
     if (!QFileInfo(recordingPath).isFile())
         problems.append(QStringLiteral("recording %1 is missing").arg(recordingPath));
-    else if (!ReadRecording(recordingPath, sound.samples, sound.rate))
+    else if (!ReadRecording(recordingPath, sound))
         problems.append(QStringLiteral("recording %1 cannot be read").arg(recordingPath));
     else
         CheckClipRule(WordClips(loaded.book), sound, QString(), problems);
@@ -162,7 +162,7 @@ int CompileWordBook(const QString& sourcePath, const QString& outputFolder)
     // The clips go where the learner hears each word: on the recording as
     // it decodes, not on the samples before encoding.
     Recording heard;
-    if (!ReadRecording(soundPath, heard.samples, heard.rate)) {
+    if (!ReadRecording(soundPath, heard)) {
         Err(QStringLiteral("cannot read back %1").arg(soundPath));
         return 1;
     }
