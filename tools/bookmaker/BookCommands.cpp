@@ -2,6 +2,7 @@
 
 #include "Console.h"
 #include "ClipRule.h"
+#include "CourseCompiling.h"
 #include "CourseSource.h"
 #include "EnglishWords.h"
 #include "LessonRecording.h"
@@ -27,76 +28,6 @@ namespace {
 
 // ---------------------------------------------------------------------------
 // sentence SOURCE OUTDIR
-
-bool ReadCourse(const QString& sourcePath, CourseSource& course)
-{
-    QFile file(sourcePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Err(QStringLiteral("cannot read %1: %2").arg(sourcePath, file.errorString()));
-        return false;
-    }
-    QStringList errors;
-    if (!ParseCourseSource(QString::fromUtf8(file.readAll()), QFileInfo(sourcePath).fileName(), course, errors)) {
-        for (const QString& error : errors)
-            Err(error);
-        return false;
-    }
-    return true;
-}
-
-// The book's lessons and sentences without clips yet: checked for fields
-// that do not fit before any time goes into speech.
-sentence::SentenceBookWriter BookWithoutClips(const CourseSource& course)
-{
-    sentence::SentenceBookWriter writer(course.soundFolder);
-    for (const SourceLesson& lesson : course.lessons) {
-        const int first = int(writer.SentenceCount()) + 1;
-        for (const SourceSentence& sentence : lesson.sentences)
-            writer.AddSentence({sentence.english, sentence.chinese, 0, 0, sentence.note});
-        writer.AddLesson({lesson.title, first, int(writer.SentenceCount()), lesson.recording});
-    }
-    return writer;
-}
-
-// The book's voices, each started when a sentence first needs it; all at
-// the book's pace.
-class Voices {
-public:
-    explicit Voices(const CourseSource& course) : course_(course) {}
-
-    // The voice of `sentence`; null (with the fault told) if it cannot start
-    // or speaks at another rate than the book's voice, whose recording it
-    // shares.
-    SpeechSynthesizer* For(const SourceSentence& sentence)
-    {
-        SpeechSynthesizer* book = Started(course_.voice);
-        if (book == nullptr || sentence.speaker.isEmpty() || sentence.speaker == course_.voice)
-            return book;
-        SpeechSynthesizer* own = Started(sentence.speaker);
-        if (own != nullptr && own->SampleRate() != book->SampleRate()) {
-            Err(QStringLiteral("voice \"%1\" speaks at %2 Hz, the book's voice at %3 Hz")
-                    .arg(sentence.speaker).arg(own->SampleRate()).arg(book->SampleRate()));
-            return nullptr;
-        }
-        return own;
-    }
-
-private:
-    SpeechSynthesizer* Started(const QString& name)
-    {
-        std::unique_ptr<SpeechSynthesizer>& voice = started_[name];
-        if (!voice) {
-            QString error;
-            voice = SpeechSynthesizer::Create(name, course_.pace, error);
-            if (!voice)
-                Err(error);
-        }
-        return voice.get();
-    }
-
-    const CourseSource& course_;
-    std::map<QString, std::unique_ptr<SpeechSynthesizer>> started_;
-};
 
 // Speaks one lesson into its recording; adds its sentences and the lesson,
 // with their clips, to `writer`.
@@ -135,14 +66,8 @@ bool RecordLesson(Voices& voices, const SourceLesson& lesson, const QString& sou
 int CompileSentenceBook(const QString& sourcePath, const QString& outputFolder)
 {
     CourseSource course;
-    if (!ReadCourse(sourcePath, course))
+    if (!ReadCourse(sourcePath, Recordings::Spoken, course) || !BookFits(course, sourcePath))
         return 1;
-    const QStringList problems = BookWithoutClips(course).Problems();
-    if (!problems.isEmpty()) {
-        for (const QString& problem : problems)
-            Err(QFileInfo(sourcePath).fileName() + QStringLiteral(": ") + problem);
-        return 1;
-    }
 
     const QDir output(outputFolder);
     const QString soundFolder = output.filePath(QStringLiteral("Sound/") + course.soundFolder);

@@ -26,13 +26,12 @@ namespace {
 // of 50 ms: every lesson pauses far longer than that between its sentences.
 constexpr int kQuietStretchMs = 50;
 constexpr double kQuietShare = 0.1;
-// A sample is sound when it stands this many times above the quiet's RMS
-// level; Gaussian noise passes 4.5 sigma once in some 150,000 samples.
-constexpr double kAboveQuiet = 4.5;
-// ... and when at least this many such samples lie within 5 ms of it: noise
-// almost never gives three in 10 ms, speech always does.
-constexpr int kLeastLoudNearby = 3;
-constexpr int kNearbyMs = 5;
+// Over a noisy quiet, sound is where the level of 20 ms around a sample
+// stands this far above the quiet's: white noise's level over 20 ms wavers
+// by 4 % of itself, so noise alone never gets there, while speech as soft as
+// the noise itself does.
+constexpr double kAboveQuiet = 1.35;
+constexpr int kLevelReachMs = 10;
 
 double QuietRms(const std::vector<short>& samples, int rate)
 {
@@ -57,24 +56,29 @@ void MeasureSound(Recording& recording)
 {
     recording.sound.clear();
     recording.quietLevel = kQuietLevel;
-    const int level = int(std::ceil(kAboveQuiet * QuietRms(recording.samples, recording.rate)));
-    if (level <= kQuietLevel)
-        return;   // silent between its sounds: the plain rule holds
-    recording.quietLevel = std::min(level, 32767);
+    const double quiet = QuietRms(recording.samples, recording.rate);
+    // A quiet whose peaks stay below -50 dBFS is silence: the plain rule holds.
+    if (4.5 * quiet <= kQuietLevel)
+        return;
+    recording.quietLevel = int(std::min(32767.0, std::ceil(kAboveQuiet * quiet)));
     const std::vector<short>& samples = recording.samples;
-    const auto loud = [&](std::size_t i) { return std::abs(int(samples[i])) > recording.quietLevel; };
-    const std::size_t reach = std::size_t(std::max(1, recording.rate * kNearbyMs / 1000));
-    recording.sound.assign(samples.size(), false);
-    // A window of loud samples slides along: [i - reach, i + reach].
-    int nearby = 0;
-    for (std::size_t i = 0; i < std::min(reach, samples.size()); ++i)
-        nearby += loud(i);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        if (i + reach < samples.size())
-            nearby += loud(i + reach);
+    const std::size_t count = samples.size();
+    const std::size_t reach = std::size_t(std::max(1, recording.rate * kLevelReachMs / 1000));
+    const double least = double(recording.quietLevel) * recording.quietLevel;
+    const auto energy = [&](std::size_t i) { return qint64(samples[i]) * samples[i]; };
+    recording.sound.assign(count, false);
+    // The energy of [i - reach, i + reach] slides along.
+    qint64 sum = 0;
+    for (std::size_t i = 0; i < std::min(reach, count); ++i)
+        sum += energy(i);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + reach < count)
+            sum += energy(i + reach);
         if (i > reach)
-            nearby -= loud(i - reach - 1);
-        recording.sound[i] = loud(i) && nearby >= kLeastLoudNearby;
+            sum -= energy(i - reach - 1);
+        const std::size_t first = i > reach ? i - reach : 0;
+        const std::size_t last = std::min(count - 1, i + reach);
+        recording.sound[i] = double(sum) / double(last - first + 1) > least;
     }
 }
 

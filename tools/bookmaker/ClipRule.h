@@ -25,15 +25,15 @@ inline constexpr int kLeastGapMs = 500;
 //
 // A recording the bookmaker made is silent between its sentences, and any
 // sample above -50 dBFS is sound. A recording of real speech hisses and hums
-// there: its quiet is measured (the level of its quietest stretches), a sample
-// is sound when it stands well above that level, and a lone peak of the noise
-// is not sound unless others of its kind surround it.
+// there: its quiet is measured (the level of its quietest stretches), and a
+// sample is sound when the level of the 20 ms around it stands clearly above
+// the quiet's, which no peak of the noise alone reaches.
 struct Recording {
     std::vector<short> samples;
     int rate = 0;
     // Filled by MeasureSound(); empty: every sample above kQuietLevel is sound.
     std::vector<bool> sound;
-    int quietLevel = kQuietLevel;   // the level a sample must pass to be sound
+    int quietLevel = kQuietLevel;   // the level (of a sample, or over a noisy quiet of 20 ms) that is sound
 
     qint64 LengthMs() const;
     qsizetype At(qint64 ms) const;   // the sample at `ms`, kept inside the recording

@@ -2,6 +2,8 @@
 #include "SourceText.h"
 #include "SpeechSynthesizer.h"
 
+#include <QFileInfo>
+#include <QHash>
 
 namespace bookmaker {
 namespace {
@@ -13,8 +15,8 @@ QString DefaultRecordingName(qsizetype lessonNumber)
 
 class Parser {
 public:
-    Parser(const QString& sourceName, CourseSource& course, QStringList& errors)
-        : sourceName_(sourceName), course_(course), errors_(errors)
+    Parser(const QString& sourceName, CourseSource& course, QStringList& errors, Recordings recordings)
+        : sourceName_(sourceName), course_(course), errors_(errors), recordings_(recordings)
     {
     }
 
@@ -41,6 +43,8 @@ public:
             if (lesson.sentences.isEmpty())
                 Error(QStringLiteral("lesson \"%1\" has no sentences").arg(lesson.title), lesson.line);
         }
+        if (recordings_ == Recordings::Given)
+            FinishGivenRecordings();
         for (const SourceLesson& lesson : course_.lessons) {
             for (const SourceSentence& sentence : lesson.sentences) {
                 if (sentence.chinese.isEmpty())
@@ -50,6 +54,26 @@ public:
     }
 
 private:
+    // Every lesson names its recording, and no two share a file name in the
+    // book's one sound folder.
+    void FinishGivenRecordings()
+    {
+        QHash<QString, int> lineOfName;
+        for (const SourceLesson& lesson : course_.lessons) {
+            if (lesson.recordingSource.isEmpty()) {
+                Error(QStringLiteral("lesson \"%1\" names no recording (\"recording: FILE\")").arg(lesson.title), lesson.line);
+                continue;
+            }
+            const QString name = lesson.recording.toLower();
+            if (lineOfName.contains(name))
+                Error(QStringLiteral("lesson \"%1\" has the recording file name of line %2: they would share one file")
+                          .arg(lesson.title).arg(lineOfName.value(name)),
+                      lesson.line);
+            else
+                lineOfName.insert(name, lesson.line);
+        }
+    }
+
     void Field(const QString& key, const QString& value)
     {
         if (key == "book")
@@ -122,14 +146,27 @@ private:
         course_.lessons.append(lesson);
     }
 
-    void Recording(const QString& name)
+    void Recording(const QString& value)
     {
-        if (course_.lessons.isEmpty() || !course_.lessons.last().sentences.isEmpty())
+        if (course_.lessons.isEmpty() || !course_.lessons.last().sentences.isEmpty()) {
             Error(QStringLiteral("\"recording:\" belongs right after its \"lesson:\" line"));
-        else if (!IsPlainName(name) || !FitsGbk(name))
-            Error(QStringLiteral("\"%1\" cannot be a recording's file name").arg(name));
-        else
-            course_.lessons.last().recording = name;
+            return;
+        }
+        SourceLesson& lesson = course_.lessons.last();
+        if (!lesson.recordingSource.isEmpty()) {
+            Error(QStringLiteral("a second \"recording:\" line for one lesson"));
+            return;
+        }
+        // A given recording is a path; in the book it keeps its file name.
+        const QString name = recordings_ == Recordings::Given ? QFileInfo(value).fileName() : value;
+        if (!IsPlainName(name) || !FitsGbk(name))
+            Error(QStringLiteral("\"%1\" cannot be a recording's file name").arg(value));
+        else if (recordings_ == Recordings::Given && !IsRecordingFormat(name))
+            Error(QStringLiteral("\"%1\" is not a recording the bookmaker reads (mp3, wav, flac or ogg)").arg(value));
+        else {
+            lesson.recording = name;
+            lesson.recordingSource = value;
+        }
     }
 
     void English(const QString& text)
@@ -207,16 +244,24 @@ private:
     const QString& sourceName_;
     CourseSource& course_;
     QStringList& errors_;
+    const Recordings recordings_;
     int lineNumber_ = 0;
 };
 
 } // namespace
 
-bool ParseCourseSource(const QString& text, const QString& sourceName, CourseSource& course, QStringList& errors)
+bool IsRecordingFormat(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    return suffix == "mp3" || suffix == "wav" || suffix == "flac" || suffix == "ogg";
+}
+
+bool ParseCourseSource(const QString& text, const QString& sourceName, CourseSource& course, QStringList& errors,
+                       Recordings recordings)
 {
     course = CourseSource{};
     errors.clear();
-    Parser parser(sourceName, course, errors);
+    Parser parser(sourceName, course, errors, recordings);
     ForEachSourceLine(text, [&parser](int number, const QString& line) { parser.Line(number, line); });
     parser.Finish();
     return errors.isEmpty();

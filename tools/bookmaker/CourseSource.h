@@ -20,6 +20,7 @@ struct SourceSentence {
 struct SourceLesson {
     QString title;
     QString recording;   // file name inside the sound folder
+    QString recordingSource;   // a given recording: its path as the source names it (relative to the source)
     QList<SourceSentence> sentences;
     int line = 0;
 };
@@ -33,8 +34,17 @@ struct CourseSource {
     QList<SourceLesson> lessons;
 };
 
+// Where a book's recordings come from: spoken by the bookmaker's voice, or
+// recordings of real speech that every lesson names ("recording: a path",
+// relative to the source), whose sentences the bookmaker finds in them.
+enum class Recordings { Spoken, Given };
+
+// The sound files a given recording may be.
+bool IsRecordingFormat(const QString& fileName);
+
 // Parses `text`; on failure returns false with one message per fault, each
 // naming its line ("daily.txt:12: ...").
-bool ParseCourseSource(const QString& text, const QString& sourceName, CourseSource& course, QStringList& errors);
+bool ParseCourseSource(const QString& text, const QString& sourceName, CourseSource& course, QStringList& errors,
+                       Recordings recordings = Recordings::Spoken);
 
 } // namespace bookmaker

@@ -5,6 +5,7 @@
 //   bookmaker dump BOOK.jz|BOOK.wd     print the tables the program loads
 //   bookmaker check BOOK.jz|BOOK.wd    tell whether a book and its recordings are usable
 
+#include "AlignCommand.h"
 #include "BookCommands.h"
 #include "WordCommands.h"
 
@@ -21,6 +22,7 @@ namespace {
 int Usage()
 {
     std::fputs("usage: bookmaker sentence SOURCE OUTDIR\n"
+               "       bookmaker align SOURCE OUTDIR\n"
                "       bookmaker word SOURCE OUTDIR\n"
                "       bookmaker dump BOOK.jz|BOOK.wd\n"
                "       bookmaker check BOOK.jz|BOOK.wd\n",
@@ -44,6 +46,8 @@ int main(int argc, char** argv)
 {
     if (argc == 4 && std::strcmp(argv[1], "sentence") == 0)
         return bookmaker::CompileSentenceBook(Argument(argv[2]), Argument(argv[3]));
+    if (argc == 4 && std::strcmp(argv[1], "align") == 0)
+        return bookmaker::AlignSentenceBook(Argument(argv[2]), Argument(argv[3]));
     if (argc == 4 && std::strcmp(argv[1], "word") == 0)
         return bookmaker::CompileWordBook(Argument(argv[2]), Argument(argv[3]));
     if (argc == 3 && std::strcmp(argv[1], "dump") == 0)

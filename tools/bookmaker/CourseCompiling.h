@@ -1,0 +1,38 @@
+#pragma once
+// What compiling a course source into a sentence book takes, whether the
+// bookmaker speaks the recordings or finds the sentences in given ones:
+// reading the source, checking the book's fields before any time goes into
+// speech, and the book's voices.
+
+#include "CourseSource.h"
+#include "SpeechSynthesizer.h"
+
+#include <map>
+#include <memory>
+
+namespace bookmaker {
+
+// Reads and parses the source; false with every fault told.
+bool ReadCourse(const QString& sourcePath, Recordings recordings, CourseSource& course);
+// Whether every title, text and name fits a book; false with every fault told.
+bool BookFits(const CourseSource& course, const QString& sourcePath);
+
+// The book's voices, each started when a sentence first needs it; all at
+// the book's pace.
+class Voices {
+public:
+    explicit Voices(const CourseSource& course) : course_(course) {}
+
+    // The voice of `sentence`; null (with the fault told) if it cannot start
+    // or speaks at another rate than the book's voice, whose recording it
+    // shares.
+    SpeechSynthesizer* For(const SourceSentence& sentence);
+
+private:
+    SpeechSynthesizer* Started(const QString& name);
+
+    const CourseSource& course_;
+    std::map<QString, std::unique_ptr<SpeechSynthesizer>> started_;
+};
+
+} // namespace bookmaker
