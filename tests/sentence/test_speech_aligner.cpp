@@ -82,6 +82,7 @@ std::vector<SentenceRendering> Rendered(const QStringList& sentences)
         SentenceRendering rendering;
         EXPECT_TRUE(voice->Speak(text, rendering.samples, error));
         rendering.rate = voice->SampleRate();
+        rendering.breaks = PlacesToPause(text);
         renderings.push_back(rendering);
     }
     return renderings;

@@ -77,6 +77,7 @@ bool RenderLesson(Voices& voices, const SourceLesson& lesson, const QString& whe
             return false;
         }
         rendering.rate = voice->SampleRate();
+        rendering.breaks = PlacesToPause(sentence.english);
         renderings.push_back(std::move(rendering));
     }
     progress.Show(where + QStringLiteral(": speaking its sentences"), 1, 1);

@@ -4,6 +4,8 @@
 #include "SpeechSynthesizer.h"
 
 #include <algorithm>
+#include <QRegularExpression>
+
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -127,8 +129,8 @@ std::vector<Piece> PiecesOf(const std::vector<bool>& sound, const SpeechFeatures
 constexpr double kLengthWeight = 4.0;     // per (log of the length ratio) squared
 constexpr double kPausePerFrame = 1.0 / 35;   // a pause inside a sentence: (frames / 35)^2
 // ... unless the voice pauses there too (at a full stop or a comma inside the
-// sentence): that many of its longest pauses cost (frames / 100)^2.
-constexpr double kExpectedPausePerFrame = 1.0 / 100;
+// sentence): that many of its longest pauses cost (frames / 150)^2.
+constexpr double kExpectedPausePerFrame = 1.0 / 150;
 constexpr qsizetype kLongestExpectedPauses = 4;
 constexpr double kDipEnding = 3.0;        // a sentence ending where the speaker did not stop
 constexpr qsizetype kFullPauseFrames = 25;   // a sentence ending at a shorter pause pays part of kDipEnding
@@ -537,7 +539,8 @@ std::vector<double> RenderingLengths(const std::vector<SentenceRendering>& rende
     return lengths;
 }
 
-// How many pauses each rendering makes inside its sound.
+// How many pauses each sentence may make: as many as its rendering makes
+// inside its sound, or its text has places for.
 std::vector<int> RenderingPauses(const std::vector<SentenceRendering>& renderings)
 {
     std::vector<int> pauses;
@@ -557,7 +560,7 @@ std::vector<int> RenderingPauses(const std::vector<SentenceRendering>& rendering
                 ++quiet;
             }
         }
-        pauses.push_back(count);
+        pauses.push_back(std::max(count, rendering.breaks));
     }
     return pauses;
 }
@@ -606,6 +609,15 @@ void SplitRunOns(const SpeechFeatures& features, const std::vector<SentenceRende
 }
 
 } // namespace
+
+int PlacesToPause(const QString& text)
+{
+    static const QRegularExpression breaks(QStringLiteral("[.!?;:,]+\\s+(?=\\S)"));
+    int count = 0;
+    for (auto match = breaks.globalMatch(text.trimmed()); match.hasNext(); match.next())
+        ++count;
+    return count;
+}
 
 std::vector<AlignedSentence> AlignSentences(const Recording& recording, const std::vector<SentenceRendering>& renderings)
 {
