@@ -78,4 +78,14 @@ TEST(BookmakerWordSource, WordsGetTheirStoredPhoneticAndFaultsNameTheirLines)
     EXPECT_FALSE(errors.join('\n').contains("w.txt:2:"));
 }
 
+TEST(BookmakerWordSource, EmptyMeaningsAndBareWordsAreToldPlainly)
+{
+    bookmaker::WordSource source;
+    QStringList errors;
+    EXPECT_FALSE(bookmaker::ParseWordSource(QString::fromUtf8("book: b\nword: pear |  |   \nword: '' |  | 撇号\n"),
+                                            QStringLiteral("w.txt"), source, errors));
+    EXPECT_EQ(errors.join('\n'), QStringLiteral("w.txt:2: \"pear\" has no meaning: write its Chinese meaning after the last \"|\"\n"
+                                                "w.txt:3: \"''\": a word is letters, single spaces and apostrophes, at most 30 of them"));
+}
+
 } // namespace

@@ -6,22 +6,73 @@
 
 #include "platform/TextEncoding.h"
 
-#include <QSet>
+#include <QHash>
+
+#include <algorithm>
 
 namespace bookmaker {
 namespace {
 
 // A word a learner types: letters, spaces between words and apostrophes.
+// Apostrophes alone are no word: the voice has nothing to say for them.
 bool IsTypeableWord(const QString& english)
 {
     if (english.isEmpty() || english.size() > kWordCapacity || english.front() == u' ' || english.back() == u' ')
         return false;
+    bool anyLetter = false;
     for (const QChar c : english) {
         const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
         if (!letter && c != u' ' && c != u'\'')
             return false;
+        anyLetter = anyLetter || letter;
     }
-    return !english.contains(QStringLiteral("  "));
+    return anyLetter && !english.contains(QStringLiteral("  "));
+}
+
+bool IsBookName(const QString& name)
+{
+    const bool control = std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x20; });
+    return IsPlainName(name) && FitsGbk(name) && !control;
+}
+
+// The English of the words so far: each next word must be typeable and new,
+// case aside.
+class EnglishSeen {
+public:
+    explicit EnglishSeen(const QString& where) : where_(where) {}
+
+    // Why `english` cannot be the next word, or empty when it can (and is
+    // then remembered as being on `line`).
+    QString Fault(const QString& english, int line)
+    {
+        if (!IsTypeableWord(english))
+            return QStringLiteral("\"%1\": a word is letters, single spaces and apostrophes, at most %2 of them")
+                .arg(english)
+                .arg(kWordCapacity);
+        const auto earlier = lines_.constFind(english.toLower());
+        if (earlier != lines_.constEnd())
+            return QStringLiteral("\"%1\" is in the %2 already (line %3)").arg(english, where_).arg(*earlier);
+        lines_.insert(english.toLower(), line);
+        return {};
+    }
+
+private:
+    QString where_;
+    QHash<QString, int> lines_;  // by the English in lower case
+};
+
+// Gives `word` its stored phonetic, from the voice's IPA when it has none;
+// the fault, or empty when the phonetic fits a book.
+QString PhoneticFault(SourceWord& word)
+{
+    if (word.ipa.isEmpty())
+        word.ipa = VoiceIpa(word.english);
+    QString error;
+    if (!StoredPhonetic(word.ipa, word.stored, error))
+        return QStringLiteral("\"%1\": %2").arg(word.english, error);
+    if (word.stored.toLatin1().size() > kPhoneticCapacity)
+        return QStringLiteral("\"%1\": the IPA takes more than %2 stored characters").arg(word.english).arg(kPhoneticCapacity);
+    return {};
 }
 
 class WordParser {
@@ -53,7 +104,7 @@ public:
     {
         if (source_.bookName.isEmpty())
             errors_.append(SourceFault(sourceName_, 0, QStringLiteral("the source names no book (\"book: NAME\")")));
-        if (source_.words.isEmpty())
+        if (wordLines_ == 0)
             errors_.append(SourceFault(sourceName_, 0, QStringLiteral("the source has no word (\"word: ...\")")));
     }
 
@@ -70,7 +121,7 @@ private:
     {
         if (!BeforeWords())
             return;
-        if (!IsPlainName(name) || !FitsGbk(name))
+        if (!IsBookName(name))
             Error(QStringLiteral("\"%1\" cannot be a book's file name").arg(name));
         else
             source_.bookName = name;
@@ -96,36 +147,25 @@ private:
     // "english | IPA | meaning"; the IPA may be left empty.
     void Word(const QString& value)
     {
+        ++wordLines_;
         const QStringList fields = value.split(u'|');
         if (fields.size() != 3) {
             Error(QStringLiteral("a word is \"English | IPA | meaning\" (the IPA may be empty)"));
             return;
         }
         SourceWord word{fields[0].trimmed(), fields[1].trimmed(), {}, fields[2].trimmed(), line_};
-        if (!IsTypeableWord(word.english)) {
-            Error(QStringLiteral("\"%1\": a word is letters, single spaces and apostrophes, at most %2 of them")
-                      .arg(word.english)
-                      .arg(kWordCapacity));
+        QString fault = englishSeen_.Fault(word.english, line_);
+        if (fault.isEmpty())
+            fault = PhoneticFault(word);
+        if (!fault.isEmpty()) {
+            Error(fault);
             return;
         }
-        if (englishSeen_.contains(word.english.toLower())) {
-            Error(QStringLiteral("\"%1\" is in the book already").arg(word.english));
+        if (word.meaning.isEmpty()) {
+            Error(QStringLiteral("\"%1\" has no meaning: write its Chinese meaning after the last \"|\"").arg(word.english));
             return;
         }
-        englishSeen_.insert(word.english.toLower());
-        if (word.ipa.isEmpty())
-            word.ipa = VoiceIpa(word.english);
-        QString error;
-        if (!StoredPhonetic(word.ipa, word.stored, error)) {
-            Error(QStringLiteral("\"%1\": %2").arg(word.english, error));
-            return;
-        }
-        if (word.stored.toLatin1().size() > kPhoneticCapacity) {
-            Error(QStringLiteral("\"%1\": the IPA takes more than %2 stored characters").arg(word.english).arg(kPhoneticCapacity));
-            return;
-        }
-        if (word.meaning.isEmpty() || !FitsGbk(word.meaning) ||
-            platform::UnicodeToGbk(word.meaning).size() > kMeaningCapacity) {
+        if (!FitsGbk(word.meaning) || platform::UnicodeToGbk(word.meaning).size() > kMeaningCapacity) {
             Error(QStringLiteral("\"%1\": the meaning must be text GBK can store, at most %2 bytes (a Chinese character takes two)")
                       .arg(word.english)
                       .arg(kMeaningCapacity));
@@ -140,7 +180,8 @@ private:
     WordSource& source_;
     QStringList& errors_;
     int line_ = 0;
-    QSet<QString> englishSeen_;  // lower case
+    EnglishSeen englishSeen_{QStringLiteral("book")};
+    int wordLines_ = 0;
 };
 
 } // namespace
