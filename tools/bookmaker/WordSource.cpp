@@ -6,6 +6,7 @@
 
 #include "platform/TextEncoding.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -75,6 +76,21 @@ QString PhoneticFault(SourceWord& word)
     return {};
 }
 
+// "line 3", "lines 3 and 4", "lines 3, 4, 5, 6, 7 and 12 more"
+QString LineList(const QList<int>& lines)
+{
+    constexpr qsizetype kNamed = 5;
+    QStringList named;
+    for (qsizetype i = 0; i < std::min(kNamed, lines.size()); ++i)
+        named.append(QString::number(lines[i]));
+    if (lines.size() > kNamed)
+        named.append(QStringLiteral("%1 more").arg(lines.size() - kNamed));
+    const QString last = named.takeLast();
+    if (named.isEmpty())
+        return QStringLiteral("line ") + last;
+    return QStringLiteral("lines ") + named.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
 class WordParser {
 public:
     WordParser(const QString& sourceName, WordSource& source, QStringList& errors)
@@ -87,7 +103,7 @@ public:
         line_ = number;
         SourceLine parsed;
         if (!SplitSourceLine(line, parsed))
-            Error(QStringLiteral("expected \"key: value\", found \"%1\"").arg(line));
+            NotKeyed(line);
         else if (parsed.key == "book")
             Book(parsed.value);
         else if (parsed.key == "voice")
@@ -104,11 +120,30 @@ public:
     {
         if (source_.bookName.isEmpty())
             errors_.append(SourceFault(sourceName_, 0, QStringLiteral("the source names no book (\"book: NAME\")")));
-        if (wordLines_ == 0)
+        if (!bareWords_.isEmpty())
+            errors_.append(SourceFault(sourceName_, bareWords_.front(), MixFault()));
+        else if (wordLines_ == 0)
             errors_.append(SourceFault(sourceName_, 0, QStringLiteral("the source has no word (\"word: ...\")")));
     }
 
 private:
+    // One fault for them all: a list given a "book:" line would otherwise
+    // get one for every word.
+    QString MixFault() const
+    {
+        return QStringLiteral("%1 among \"key: value\" lines: in a word source each word is "
+                              "\"word: English | IPA | meaning\"; a word list has no \"key:\" lines at all")
+            .arg(LineList(bareWords_) + (bareWords_.size() == 1 ? QStringLiteral(" is a bare word") : QStringLiteral(" are bare words")));
+    }
+
+    void NotKeyed(const QString& line)
+    {
+        if (IsTypeableWord(line))
+            bareWords_.append(line_);
+        else
+            Error(QStringLiteral("expected \"key: value\", found \"%1\"").arg(line));
+    }
+
     bool BeforeWords()
     {
         if (source_.words.isEmpty())
@@ -181,6 +216,7 @@ private:
     QStringList& errors_;
     int line_ = 0;
     EnglishSeen englishSeen_{QStringLiteral("book")};
+    QList<int> bareWords_;  // lines holding a word without "word:"
     int wordLines_ = 0;
 };
 
@@ -194,6 +230,62 @@ bool ParseWordSource(const QString& text, const QString& sourceName, WordSource&
     ForEachSourceLine(text, [&parser](int number, const QString& line) { parser.Line(number, line); });
     parser.Finish();
     return errors.isEmpty();
+}
+
+bool IsWordList(const QString& text)
+{
+    bool keyed = false;
+    ForEachSourceLine(text, [&keyed](int, const QString& line) {
+        SourceLine parsed;
+        keyed = keyed || SplitSourceLine(line, parsed);
+    });
+    return !keyed;
+}
+
+bool ParseWordList(const QString& text, const QString& listName, WordSource& list, QStringList& errors)
+{
+    list = WordSource{};
+    errors.clear();
+    list.bookName = QFileInfo(listName).completeBaseName();
+    if (!IsBookName(list.bookName))
+        errors.append(SourceFault(listName, 0, QStringLiteral("\"%1\" cannot be a book's file name: rename the list").arg(list.bookName)));
+    EnglishSeen englishSeen(QStringLiteral("list"));
+    ForEachSourceLine(text, [&](int number, const QString& line) {
+        SourceWord word{line, {}, {}, {}, number};
+        QString fault = englishSeen.Fault(word.english, number);
+        if (fault.isEmpty())
+            fault = PhoneticFault(word);
+        if (fault.isEmpty())
+            list.words.append(word);
+        else
+            errors.append(SourceFault(listName, number, fault));
+    });
+    if (list.words.isEmpty() && errors.isEmpty())
+        errors.append(SourceFault(listName, 0,
+                                  QStringLiteral("no words: a word list has one English word or phrase to a line, "
+                                                 "a word source \"book:\" and \"word:\" lines")));
+    return errors.isEmpty();
+}
+
+QString WordSourceToComplete(const WordSource& list, const QString& listName, const QString& sourceName)
+{
+    QString text = QStringLiteral("# Made from the word list %1, with the voice's own IPA.\n"
+                                  "# Write each word's Chinese meaning after its last \"|\" (text GBK can store,\n"
+                                  "# at most %2 bytes: a Chinese character takes two), put right any IPA\n"
+                                  "# the voice got wrong, then make the book with\n"
+                                  "#   bookmaker word %3 OUTDIR\n"
+                                  "book: %4\n\n")
+                       .arg(listName, QString::number(kMeaningCapacity), sourceName, list.bookName);
+    // Padded so that the meanings start in one column.
+    qsizetype englishWidth = 0;
+    qsizetype ipaWidth = 0;
+    for (const SourceWord& word : list.words) {
+        englishWidth = std::max(englishWidth, word.english.size());
+        ipaWidth = std::max(ipaWidth, word.ipa.size());
+    }
+    for (const SourceWord& word : list.words)
+        text += QStringLiteral("word: %1 | %2 |\n").arg(word.english.leftJustified(englishWidth), word.ipa.leftJustified(ipaWidth));
+    return text;
 }
 
 } // namespace bookmaker
