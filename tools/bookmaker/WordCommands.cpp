@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace bookmaker {
 namespace {
@@ -20,20 +21,66 @@ namespace {
 // well inside the pause between two words.
 constexpr int kWordSearchMs = 300;
 
-bool ReadWordSource(const QString& sourcePath, WordSource& source)
+bool ReadText(const QString& path, QString& text)
 {
-    QFile file(sourcePath);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        Err(QStringLiteral("cannot read %1: %2").arg(sourcePath, file.errorString()));
+        Err(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         return false;
     }
-    QStringList errors;
-    if (!ParseWordSource(QString::fromUtf8(file.readAll()), QFileInfo(sourcePath).fileName(), source, errors)) {
-        for (const QString& error : errors)
-            Err(error);
+    text = QString::fromUtf8(file.readAll());
+    return true;
+}
+
+void ErrAll(const QStringList& errors)
+{
+    for (const QString& error : errors)
+        Err(error);
+}
+
+// Whole or not at all, and never over a file that is there: a source whose
+// meanings are half written would be lost.
+bool WriteNewFile(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo there(path);
+    if (there.exists() || there.isSymLink()) {
+        Err(QStringLiteral("%1 is there already; nothing was written (move it away, or give another OUTDIR)").arg(path));
+        return false;
+    }
+    if (!QDir().mkpath(there.absolutePath())) {
+        Err(QStringLiteral("cannot make the folder %1").arg(there.absolutePath()));
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        Err(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
         return false;
     }
     return true;
+}
+
+// A plain word list becomes OUTDIR/<list>.txt, the word source its author
+// completes with the meanings before it is compiled.
+int WriteSourceForList(const QString& listPath, const QString& text, const QString& outputFolder)
+{
+    const QString listName = QFileInfo(listPath).fileName();
+    WordSource list;
+    QStringList errors;
+    if (!ParseWordList(text, listName, list, errors)) {
+        ErrAll(errors);
+        return 1;
+    }
+    const QString sourcePath = QDir(outputFolder).filePath(list.bookName + QStringLiteral(".txt"));
+    if (QFileInfo(sourcePath).canonicalFilePath() == QFileInfo(listPath).canonicalFilePath()) {
+        Err(QStringLiteral("%1 is the word list itself: give another OUTDIR for its word source").arg(sourcePath));
+        return 1;
+    }
+    const QString source = WordSourceToComplete(list, listName, QFileInfo(sourcePath).fileName());
+    if (!WriteNewFile(sourcePath, source.toUtf8()))
+        return 1;
+    Out(QStringLiteral("%1: %2 words from %3, with the voice's IPA; write in their meanings, then run \"bookmaker word\" on it")
+            .arg(sourcePath, QString::number(list.words.size()), listName));
+    return 0;
 }
 
 // Speaks every word into one recording, one clip each; null (with the
@@ -140,9 +187,17 @@ int CheckWordBook(const QString& bookPath)
 
 int CompileWordBook(const QString& sourcePath, const QString& outputFolder)
 {
-    WordSource source;
-    if (!ReadWordSource(sourcePath, source))
+    QString text;
+    if (!ReadText(sourcePath, text))
         return 1;
+    if (IsWordList(text))
+        return WriteSourceForList(sourcePath, text, outputFolder);
+    WordSource source;
+    QStringList errors;
+    if (!ParseWordSource(text, QFileInfo(sourcePath).fileName(), source, errors)) {
+        ErrAll(errors);
+        return 1;
+    }
     const QDir output(outputFolder);
     if (!QDir().mkpath(output.filePath(QStringLiteral("bdcBook"))) ||
         !QDir().mkpath(output.filePath(QStringLiteral("bdcSound")))) {
