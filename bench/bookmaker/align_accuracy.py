@@ -3,7 +3,7 @@
 
 Speaks the bundled course's sentences with festival's ked voice (an engine and
 a voice the bookmaker's own flite does not have) at two speaking rates, lays
-them end to end with pauses of 0.6 to 1.4 s as a textbook recording does, and
+them end to end with pauses of 0.7 to 1.5 s as a textbook recording does, and
 adds white noise at 20 dB below the speech for the noisy runs. The truth is
 known: each sentence's clip is its sound (every sample above -50 dBFS in the
 clean rendering) with 50 ms of quiet at each end, the rule the bookmaker's
@@ -95,7 +95,7 @@ def build_recording(sentences, stretch, seed, cache, run_on=False):
         start = len(out)
         out.extend(cut)
         truth.append(((start * 1000) // RATE - MARGIN_MS, -((-(start + len(cut)) * 1000) // RATE) + MARGIN_MS))
-        pause = rng.uniform(0.6, 1.4) if not run_on else rng.uniform(0.0, 0.05)
+        pause = rng.uniform(0.7, 1.5) if not run_on else rng.uniform(0.0, 0.05)
         out.extend([0] * int(RATE * pause))
     return out, truth
 
@@ -210,13 +210,12 @@ def long_run(bookmaker, minutes):
     sentences = [s for _, lesson in course_sentences() for s in lesson]
     cache = {}
     with tempfile.TemporaryDirectory() as folder:
-        chosen, length_ms, rng = [], 0, random.Random(7)
+        chosen, length_ms = [], 0
         while length_ms < minutes * 60000:
             sentence = sentences[len(chosen) % len(sentences)]
             chosen.append(sentence)
-            length_ms += 3000 if not cache else 0
-            samples, _ = build_recording(chosen[-1:], "1.0", len(chosen), cache)
-            length_ms += len(samples) * 1000 // RATE - 800
+            part, _ = build_recording([sentence], "1.0", len(chosen), cache)
+            length_ms += len(part) * 1000 // RATE   # with a pause of about a second
         samples, truth = build_recording(chosen, "1.0", 1, cache)
         # Repeated sentences would be duplicates in the book: number them.
         numbered = [("%s (%d)" % (en.rstrip(".!?"), i + 1), say, zh or "句子") for i, (en, say, zh) in enumerate(chosen)]

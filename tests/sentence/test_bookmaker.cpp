@@ -1,6 +1,8 @@
 // The bookmaker as the build and a course author run it.
 
 #include "BookBytes.h"
+#include "LessonRecording.h"
+#include "SpeechSynthesizer.h"
 #include "sentence/SentenceBook.h"
 #include "sentence/SentenceBookWriter.h"
 
@@ -374,3 +376,115 @@ TEST_F(BookmakerTest, SourceFaultsNameTheirLines)
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------
+// Books from recordings of real speech
+
+namespace {
+
+// A recording of `sentences` spoken by the other voice, slower than the
+// bookmaker's, with the pauses of a textbook recording; the clips it truly
+// holds are returned.
+std::vector<bookmaker::Clip> RecordByAnotherVoice(const QStringList& sentences, const QString& path)
+{
+    QString error;
+    const auto voice = bookmaker::SpeechSynthesizer::Create(QStringLiteral("slt"), 1.2, error);
+    EXPECT_TRUE(voice) << error.toStdString();
+    bookmaker::LessonRecording recording(voice->SampleRate());
+    std::vector<bookmaker::Clip> truth;
+    std::vector<short> samples;
+    for (const QString& sentence : sentences) {
+        EXPECT_TRUE(voice->Speak(sentence, samples, error));
+        truth.push_back(recording.AddSentence(samples));
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    EXPECT_TRUE(recording.Write(path, error)) << error.toStdString();
+    return truth;
+}
+
+const QString kBankSource = QString::fromUtf8(
+    "book: 银行\n"
+    "sound: bank\n"
+    "lesson: 开户\n"
+    "recording: audio/bank one.wav\n"
+    "en: Good morning. How can I help you?\n"
+    "zh: 早上好，有什么可以帮您？\n"
+    "en: I'd like to open a bank account.\n"
+    "zh: 我想开一个银行账户。\n"
+    "en: Could you fill in this form, please?\n"
+    "zh: 请您填一下这张表。\n");
+
+const QStringList kBankSentences = {QStringLiteral("Good morning. How can I help you?"),
+                                    QStringLiteral("I'd like to open a bank account."),
+                                    QStringLiteral("Could you fill in this form, please?")};
+
+} // namespace
+
+TEST_F(BookmakerTest, AlignFindsEverySentenceInARecordingOfAnotherVoiceAndCheckPassesTheBook)
+{
+    const std::vector<bookmaker::Clip> truth = RecordByAnotherVoice(kBankSentences, Path("audio/bank one.wav"));
+    const Finished run = Bookmaker({"align", WriteSource("bank.txt", kBankSource), Path("out")});
+    ASSERT_FALSE(run.crashed);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("finding 3 sentences"))) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains(QStringLiteral("warning"))) << run.err.toStdString();
+
+    // The recording is the book's, under its own name; the clips are the truth.
+    EXPECT_TRUE(QFileInfo(Path("out/Sound/bank/bank one.wav")).isFile());
+    const sentence::BookLoadResult loaded = sentence::LoadSentenceBook(Path("out/EnglishBook/银行.jz"));
+    ASSERT_TRUE(loaded.Ok()) << loaded.message.toStdString();
+    EXPECT_EQ(loaded.book.lessons.Cell(1, sentence::kRecordingColumn), QStringLiteral("bank one.wav"));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(loaded.book.sentences.CellNumber(i + 1, sentence::kStartColumn), truth[std::size_t(i)].startMs, 1);
+        EXPECT_NEAR(loaded.book.sentences.CellNumber(i + 1, sentence::kEndColumn), truth[std::size_t(i)].endMs, 1);
+    }
+    const Finished check = Bookmaker({"check", Path("out/EnglishBook/银行.jz")});
+    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
+}
+
+TEST_F(BookmakerTest, AlignNamesTheSentenceOrRecordingItCannotUseAndWritesNoBook)
+{
+    RecordByAnotherVoice(kBankSentences, Path("audio/bank one.wav"));
+    QFile notSound(Path("audio/notes.wav"));
+    ASSERT_TRUE(notSound.open(QIODevice::WriteOnly));
+    notSound.write("these are my notes, not a recording\n");
+    notSound.close();
+
+    struct Case {
+        const char* name;
+        QString source;
+        QString fault;
+    } cases[] = {
+        {"unsaid.txt", kBankSource + QString::fromUtf8("en: Please sign your name at the bottom of the second page.\nzh: 请在第二页底部签名。\n"),
+         QStringLiteral("unsaid.txt:11: sentence 4 \"Please sign your name at the bottom of the second page.\" cannot be found")},
+        {"missing.txt", QString(kBankSource).replace(QStringLiteral("bank one.wav"), QStringLiteral("bank two.wav")),
+         QStringLiteral("missing.txt:3: recording ")},
+        {"notsound.txt", QString(kBankSource).replace(QStringLiteral("bank one.wav"), QStringLiteral("notes.wav")),
+         QStringLiteral("cannot be read as sound")},
+        {"norecording.txt", QString(kBankSource).remove(QStringLiteral("recording: audio/bank one.wav\n")),
+         QString::fromUtf8("norecording.txt:3: lesson \"开户\" names no recording")},
+        {"text.txt", QString(kBankSource).replace(QStringLiteral("bank one.wav"), QStringLiteral("bank one.txt")),
+         QStringLiteral("is not a recording the bookmaker reads")},
+    };
+    for (const Case& c : cases) {
+        const QString out = Path(QStringLiteral("out-") + c.name);
+        const Finished run = Bookmaker({"align", WriteSource(c.name, c.source), out});
+        ASSERT_FALSE(run.crashed) << c.name;
+        EXPECT_EQ(run.exitCode, 1) << c.name;
+        EXPECT_TRUE(run.err.contains(c.fault)) << c.name << ": " << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(out + QString::fromUtf8("/EnglishBook/银行.jz"))) << c.name;
+    }
+}
+
+TEST_F(BookmakerTest, HelpTellsEveryCommandAndAMistakeTellsTheUsage)
+{
+    for (const QStringList& asked : {QStringList{"--help"}, QStringList{"align", "--help"}, QStringList{"help"}}) {
+        const Finished run = Bookmaker(asked);
+        EXPECT_EQ(run.exitCode, 0);
+        for (const char* command : {"sentence SOURCE", "align SOURCE", "import SUBTITLES", "word WORDLIST", "check BOOK"})
+            EXPECT_TRUE(run.out.contains(QLatin1String(command))) << command;
+    }
+    const Finished wrong = Bookmaker({"align", "only-one-argument"});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.err.startsWith(QStringLiteral("usage:")));
+}

@@ -332,14 +332,23 @@ public:
         for (const SentenceRendering& rendering : renderings)
             voice_.push_back(RenderingFeatures(rendering));
         Reach(first);
+        Measure(first);
+    }
+
+    // Takes how alike sentences sound where they belong from `spans`: a
+    // placing mostly right (the better of the lesson's matches, so that the
+    // wrong ones of a first placing count little).
+    void Measure(const std::vector<Span>& spans)
+    {
         std::vector<double> found;
-        for (std::size_t i = 0; i < first.size(); ++i)
-            if (first[i].firstPiece >= 0)
-                found.push_back(Unlikeness(qsizetype(i), first[i].firstPiece, first[i].endPiece));
-        if (!found.empty()) {
-            std::nth_element(found.begin(), found.begin() + std::ptrdiff_t(found.size() / 2), found.end());
-            level_ = std::max(1e-6, found[found.size() / 2]);
-        }
+        for (std::size_t i = 0; i < spans.size(); ++i)
+            if (spans[i].firstPiece >= 0)
+                found.push_back(Unlikeness(qsizetype(i), spans[i].firstPiece, spans[i].endPiece));
+        if (found.empty())
+            return;
+        const auto better = found.begin() + std::ptrdiff_t(found.size() / 4);
+        std::nth_element(found.begin(), better, found.end());
+        level_ = std::max(1e-6, *better);
     }
 
     bool Allows(qsizetype sentence, qsizetype firstPiece) const override
@@ -362,8 +371,10 @@ private:
         return WarpCost(said, heard, std::max(said.FrameCount(), heard.FrameCount()) / 4 + 10);
     }
 
-    // Each sentence may start within kContentReach pieces of where the first
-    // placing started it (or, not found there, between its neighbours).
+    // Each sentence may start anywhere from kContentReach pieces before where
+    // the first placing started the sentence before it to kContentReach
+    // pieces after where it started the one after: a first placing that put
+    // a sentence where its neighbour belongs is mended.
     void Reach(const std::vector<Span>& first)
     {
         const qsizetype n = qsizetype(first.size());
@@ -372,15 +383,15 @@ private:
         highest_.assign(std::size_t(n), m);
         qsizetype floor = 0;
         for (qsizetype i = 0; i < n; ++i) {
+            lowest_[std::size_t(i)] = std::max<qsizetype>(0, floor - kContentReach);
             if (first[std::size_t(i)].firstPiece >= 0)
                 floor = first[std::size_t(i)].firstPiece;
-            lowest_[std::size_t(i)] = std::max<qsizetype>(0, floor - kContentReach);
         }
         qsizetype ceiling = m;
         for (qsizetype i = n - 1; i >= 0; --i) {
+            highest_[std::size_t(i)] = std::min(m, ceiling + kContentReach);
             if (first[std::size_t(i)].firstPiece >= 0)
                 ceiling = first[std::size_t(i)].firstPiece;
-            highest_[std::size_t(i)] = std::min(m, ceiling + kContentReach);
         }
     }
 
@@ -642,7 +653,9 @@ std::vector<AlignedSentence> AlignSentences(const Recording& recording, const st
     pace = PaceOf(spans, placing, lengths, pace);
     spans = placing.Place(pace);
     // The words decide between placings whose lengths and pauses fit alike.
-    const WordsCost words(pieces, features, renderings, spans);
+    WordsCost words(pieces, features, renderings, spans);
+    spans = placing.Place(pace, &words);
+    words.Measure(spans);
     spans = placing.Place(pace, &words);
     pace = PaceOf(spans, placing, lengths, pace);
 
