@@ -1,6 +1,7 @@
 // The bookmaker as the build and a course author run it.
 
 #include "BookBytes.h"
+#include "BookmakerRun.h"
 #include "LessonRecording.h"
 #include "SpeechSynthesizer.h"
 #include "sentence/SentenceBook.h"
@@ -18,27 +19,6 @@
 namespace {
 
 using namespace booktest;
-
-struct Finished {
-    int exitCode = -1;
-    bool crashed = true;
-    QString out;
-    QString err;
-};
-
-Finished Bookmaker(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TINGDU_BOOKMAKER), arguments);
-    Finished run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.crashed = process.exitStatus() != QProcess::NormalExit;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 class BookmakerTest : public ::testing::Test {
 protected:

@@ -1,6 +1,7 @@
 // Word book sources, the word lists an author starts them from, and the
 // phonetic transcriptions the bookmaker writes into word books.
 
+#include "BookmakerRun.h"
 #include "Phonetics.h"
 #include "WordSource.h"
 
@@ -142,22 +143,8 @@ TEST(BookmakerWordList, ListFaultsNameTheirLines)
     EXPECT_TRUE(errors.join('\n').contains("cannot be a book's file name")) << errors.join('\n').toStdString();
 }
 
-struct Finished {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Finished Bookmaker(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TINGDU_BOOKMAKER), arguments);
-    Finished run;
-    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
-        run = {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-               QString::fromUtf8(process.readAllStandardError())};
-    return run;
-}
+using booktest::Bookmaker;
+using booktest::Finished;
 
 QString Contents(const QString& path)
 {

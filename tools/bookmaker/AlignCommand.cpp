@@ -189,12 +189,9 @@ int AlignSentenceBook(const QString& sourcePath, const QString& outputFolder)
     CourseSource course;
     if (!ReadCourse(sourcePath, Recordings::Given, course) || !BookFits(course, sourcePath))
         return 1;
-    const QDir output(outputFolder);
-    const QString soundFolder = output.filePath(QStringLiteral("Sound/") + course.soundFolder);
-    if (!QDir().mkpath(soundFolder)) {
-        Err(QStringLiteral("cannot make %1").arg(soundFolder));
+    const QString soundFolder = MadeSoundFolder(course, outputFolder);
+    if (soundFolder.isEmpty())
         return 1;
-    }
     LessonAligner aligner(course, sourcePath, soundFolder);
     sentence::SentenceBookWriter writer(course.soundFolder);
     bool aligned = true;
@@ -202,13 +199,9 @@ int AlignSentenceBook(const QString& sourcePath, const QString& outputFolder)
         aligned = aligner.Align(lesson, writer) && aligned;
     if (!aligned)
         return 1;
-    QString error;
-    // The book is written last, when every recording is in place.
-    const QString bookPath = output.filePath(QStringLiteral("EnglishBook/") + course.bookName + QStringLiteral(".jz"));
-    if (!writer.WriteFile(bookPath, &error)) {
-        Err(error);
+    const QString bookPath = WrittenBook(writer, course, outputFolder);
+    if (bookPath.isEmpty())
         return 1;
-    }
     Out(QStringLiteral("%1: %2 lessons, %3 sentences (%4 to listen to), recordings in %5")
             .arg(bookPath).arg(writer.LessonCount()).arg(writer.SentenceCount()).arg(aligner.Doubts()).arg(soundFolder));
     return 0;

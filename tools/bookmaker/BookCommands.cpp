@@ -69,26 +69,18 @@ int CompileSentenceBook(const QString& sourcePath, const QString& outputFolder)
     if (!ReadCourse(sourcePath, Recordings::Spoken, course) || !BookFits(course, sourcePath))
         return 1;
 
-    const QDir output(outputFolder);
-    const QString soundFolder = output.filePath(QStringLiteral("Sound/") + course.soundFolder);
-    if (!QDir().mkpath(soundFolder)) {
-        Err(QStringLiteral("cannot make %1").arg(soundFolder));
+    const QString soundFolder = MadeSoundFolder(course, outputFolder);
+    if (soundFolder.isEmpty())
         return 1;
-    }
     Voices voices(course);
     sentence::SentenceBookWriter writer(course.soundFolder);
     for (const SourceLesson& lesson : course.lessons) {
         if (!RecordLesson(voices, lesson, soundFolder, writer))
             return 1;
     }
-    QString error;
-    // The book is written last: a build that sees it newer than its source
-    // knows the recordings are done too.
-    const QString bookPath = output.filePath(QStringLiteral("EnglishBook/") + course.bookName + QStringLiteral(".jz"));
-    if (!writer.WriteFile(bookPath, &error)) {
-        Err(error);
+    const QString bookPath = WrittenBook(writer, course, outputFolder);
+    if (bookPath.isEmpty())
         return 1;
-    }
     Out(QStringLiteral("%1: %2 lessons, %3 sentences, recordings in %4")
             .arg(bookPath).arg(writer.LessonCount()).arg(writer.SentenceCount()).arg(soundFolder));
     return 0;

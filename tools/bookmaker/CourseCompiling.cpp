@@ -3,6 +3,7 @@
 #include "Console.h"
 #include "sentence/SentenceBookWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -38,6 +39,26 @@ bool BookFits(const CourseSource& course, const QString& sourcePath)
     for (const QString& problem : problems)
         Err(QFileInfo(sourcePath).fileName() + QStringLiteral(": ") + problem);
     return problems.isEmpty();
+}
+
+QString MadeSoundFolder(const CourseSource& course, const QString& outputFolder)
+{
+    const QString soundFolder = QDir(outputFolder).filePath(QStringLiteral("Sound/") + course.soundFolder);
+    if (QDir().mkpath(soundFolder))
+        return soundFolder;
+    Err(QStringLiteral("cannot make %1").arg(soundFolder));
+    return {};
+}
+
+QString WrittenBook(const sentence::SentenceBookWriter& writer, const CourseSource& course, const QString& outputFolder)
+{
+    const QString bookPath =
+        QDir(outputFolder).filePath(QStringLiteral("EnglishBook/") + course.bookName + QStringLiteral(".jz"));
+    QString error;
+    if (writer.WriteFile(bookPath, &error))
+        return bookPath;
+    Err(error);
+    return {};
 }
 
 SpeechSynthesizer* Voices::For(const SourceSentence& sentence)

@@ -6,6 +6,7 @@
 
 #include "CourseSource.h"
 #include "SpeechSynthesizer.h"
+#include "sentence/SentenceBookWriter.h"
 
 #include <map>
 #include <memory>
@@ -16,6 +17,12 @@ namespace bookmaker {
 bool ReadCourse(const QString& sourcePath, Recordings recordings, CourseSource& course);
 // Whether every title, text and name fits a book; false with every fault told.
 bool BookFits(const CourseSource& course, const QString& sourcePath);
+// OUTDIR/Sound/<folder>, made if need be; empty (with the fault told) if it cannot be.
+QString MadeSoundFolder(const CourseSource& course, const QString& outputFolder);
+// Writes OUTDIR/EnglishBook/<book>.jz, last of all: a build that sees it
+// newer than its source knows the recordings are done too. Its path, or
+// empty with the fault told.
+QString WrittenBook(const sentence::SentenceBookWriter& writer, const CourseSource& course, const QString& outputFolder);
 
 // The book's voices, each started when a sentence first needs it; all at
 // the book's pace.
