@@ -66,7 +66,7 @@ def speak(text, stretch, path):
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     # The diphone voice leaves a small constant offset after its sound, which
     # no microphone records: filtered out, so that silence is silence.
-    subprocess.run(["sox", "-D", path + ".raw.wav", path, "highpass", "30", "vol", "0.9"], check=True)
+    subprocess.run(["sox", "-V1", "-D", path + ".raw.wav", path, "vol", "0.9", "highpass", "30"], check=True)
     os.remove(path + ".raw.wav")
     with wave.open(path) as w:
         assert w.getframerate() == RATE and w.getnchannels() == 1 and w.getsampwidth() == 2

@@ -172,6 +172,17 @@ SpeechFeatures SpeechFeatures::Of(const short* samples, qsizetype count, int rat
     features.loudness_.reserve(std::size_t(frames));
     std::vector<std::complex<float>> spectrum(static_cast<std::size_t>(fftSize));
     std::array<float, kMelBands> bands{};
+    std::vector<float> powerOfBin(static_cast<std::size_t>(fftSize / 2 + 1));
+    // The bins each filter weighs, so the sums skip the zeros.
+    std::vector<std::pair<int, int>> reach;
+    for (const std::vector<float>& weights : filters) {
+        int first = 0, end = int(weights.size());
+        while (first < end && weights[std::size_t(first)] == 0)
+            ++first;
+        while (end > first && weights[std::size_t(end - 1)] == 0)
+            --end;
+        reach.emplace_back(first, end);
+    }
     for (qsizetype frame = 0; frame < frames; ++frame) {
         // Each window is centred on its 10 ms frame.
         const qsizetype first = frame * hop + hop / 2 - window / 2;
@@ -185,11 +196,14 @@ SpeechFeatures SpeechFeatures::Of(const short* samples, qsizetype count, int rat
         }
         features.loudness_.push_back(float(10 * std::log10(energy / window + 1e-10)));
         Fft(spectrum);
+        std::vector<float>& power = powerOfBin;
+        for (int bin = 0; bin <= fftSize / 2; ++bin)
+            power[std::size_t(bin)] = std::norm(spectrum[std::size_t(bin)]);
         for (int band = 0; band < kMelBands; ++band) {
             double sum = 0;
             const std::vector<float>& weights = filters[std::size_t(band)];
-            for (int bin = 0; bin <= fftSize / 2; ++bin)
-                sum += weights[std::size_t(bin)] * std::norm(spectrum[std::size_t(bin)]);
+            for (int bin = reach[std::size_t(band)].first; bin < reach[std::size_t(band)].second; ++bin)
+                sum += weights[std::size_t(bin)] * power[std::size_t(bin)];
             bands[std::size_t(band)] = float(std::log(sum + 1e-8));
         }
         for (int c = 1; c <= kCepstra; ++c) {
@@ -225,6 +239,21 @@ void SpeechFeatures::Append(const SpeechFeatures& more)
 {
     cepstra_.insert(cepstra_.end(), more.cepstra_.begin(), more.cepstra_.end());
     loudness_.insert(loudness_.end(), more.loudness_.begin(), more.loudness_.end());
+}
+
+SpeechFeatures SpeechFeatures::Halved() const
+{
+    SpeechFeatures half;
+    const qsizetype frames = (FrameCount() + 1) / 2;
+    half.cepstra_.resize(std::size_t(frames * kCepstra));
+    half.loudness_.resize(std::size_t(frames));
+    for (qsizetype frame = 0; frame < frames; ++frame) {
+        const qsizetype second = std::min(2 * frame + 1, FrameCount() - 1);
+        for (int c = 0; c < kCepstra; ++c)
+            half.cepstra_[std::size_t(frame * kCepstra + c)] = (Cepstra(2 * frame)[c] + Cepstra(second)[c]) / 2;
+        half.loudness_[std::size_t(frame)] = std::max(Loudness(2 * frame), Loudness(second));
+    }
+    return half;
 }
 
 std::vector<qsizetype> WarpOnto(const SpeechFeatures& a, const SpeechFeatures& b, qsizetype band)

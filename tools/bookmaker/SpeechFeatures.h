@@ -28,6 +28,9 @@ public:
     SpeechFeatures Normalised(qsizetype from, qsizetype to) const;
     // Another sequence appended after this one.
     void Append(const SpeechFeatures& more);
+    // Frames of 20 ms, each the mean of two: for comparisons where the
+    // finer grain costs more than it tells.
+    SpeechFeatures Halved() const;
 
 private:
     std::vector<float> cepstra_;
