@@ -215,7 +215,7 @@ def long_run(bookmaker, minutes):
             sentence = sentences[len(chosen) % len(sentences)]
             chosen.append(sentence)
             part, _ = build_recording([sentence], "1.0", len(chosen), cache)
-            length_ms += len(part) * 1000 // RATE   # with a pause of about a second
+            length_ms += len(part) * 1000 // RATE - 800   # the sentence and its pause, without the lead-in
         samples, truth = build_recording(chosen, "1.0", 1, cache)
         # Repeated sentences would be duplicates in the book: number them.
         numbered = [("%s (%d)" % (en.rstrip(".!?"), i + 1), say, zh or "句子") for i, (en, say, zh) in enumerate(chosen)]
