@@ -445,6 +445,8 @@ TEST_F(BookmakerTest, AlignNamesTheSentenceOrRecordingItCannotUseAndWritesNoBook
          QString::fromUtf8("norecording.txt:3: lesson \"开户\" names no recording")},
         {"text.txt", QString(kBankSource).replace(QStringLiteral("bank one.wav"), QStringLiteral("bank one.txt")),
          QStringLiteral("is not a recording the bookmaker reads")},
+        {"twice.txt", kBankSource + QString::fromUtf8("lesson: 再来\nrecording: other/Bank One.wav\nen: Yes.\nzh: 是。\n"),
+         QString::fromUtf8("twice.txt:11: lesson \"再来\" has the recording file name of line 3")},
     };
     for (const Case& c : cases) {
         const QString out = Path(QStringLiteral("out-") + c.name);
