@@ -376,10 +376,11 @@ TEST(CuePlacement, CuesSetEarlyOrLateLandOnAllOfTheirSound)
 
 TEST(CuePlacement, TouchingCuesFindThePauseBetweenTheirSentences)
 {
-    // LRC: each cue runs to the next one's time, which is 300 ms late or early.
+    // LRC: each cue runs to the next one's time, here 200 ms after its
+    // sentence starts, there 300 ms before.
     SubtitleCue last = Cue(4100, 0, 9);
     last.lastsToTheEnd = true;
-    const auto placed = Place({Cue(1300, 2600, 3), Cue(2600, 4100, 6), last}, kThreeSentences);
+    const auto placed = Place({Cue(1300, 3100, 3), Cue(3100, 4100, 6), last}, kThreeSentences);
     ASSERT_TRUE(placed.errors.isEmpty()) << placed.errors.join('\n').toStdString();
     ExpectClip(placed.clips[0], 950, 1951);
     ExpectClip(placed.clips[1], 2850, 3451);
