@@ -231,61 +231,86 @@ struct CueDraft {
     QList<std::pair<int, QString>> texts;   // line number, text
 };
 
-// Turns a draft into a cue: the English typeable and joined with spaces, the
-// Chinese joined. A cue without any text is left out, since subtitle editors
-// leave empty cues behind; one without English cannot be a sentence.
-void FinishCue(const CueDraft& draft, Report& report, QList<SubtitleCue>& cues)
-{
-    QStringList english;
-    QStringList chinese;
-    bool anyText = false;
-    bool faulty = false;   // a line's fault told already says what the cue lacks
-    for (const auto& [line, raw] : draft.texts) {
+// The English and the Chinese of a cue's lines, each line's fault told.
+class CueText {
+public:
+    explicit CueText(Report& report) : report_(report) {}
+
+    void Add(int line, const QString& raw)
+    {
         const QString text = WithoutMarkup(raw);
         if (text.isEmpty())
-            continue;
-        anyText = true;
+            return;
+        holdsText_ = true;
         const LineParts parts = SplitLanguages(text);
-        if (parts.tangled) {
-            report.Error(line, QStringLiteral("English stands on both sides of the Chinese; give each language a line "
-                                              "of its own"));
-            faulty = true;
-            continue;
-        }
-        if (!parts.english.isEmpty()) {
-            const QString typeable = TypeableEnglish(parts.english);
-            if (const QString bad = FirstUntypeable(typeable); !bad.isEmpty()) {
-                report.Error(line, QStringLiteral("the English holds %1, which a learner cannot type; write it in "
-                                                  "plain ASCII").arg(Described(bad)));
-                faulty = true;
-            } else if (!typeable.isEmpty())
-                english.append(typeable);
-        }
-        if (!parts.chinese.isEmpty()) {
-            if (const QString bad = FirstBeyondGbk(parts.chinese); !bad.isEmpty()) {
-                report.Error(line, QStringLiteral("the Chinese holds %1, which GBK cannot store (a book keeps its text in GBK)")
-                                       .arg(Described(bad)));
-                faulty = true;
-            } else {
-                chinese.append(parts.chinese);
-            }
-        }
+        if (parts.tangled)
+            Fault(line, QStringLiteral("English stands on both sides of the Chinese; give each language a line of its own"));
+        if (!parts.english.isEmpty())
+            AddEnglish(line, TypeableEnglish(parts.english));
+        if (!parts.chinese.isEmpty())
+            AddChinese(line, parts.chinese);
     }
-    if (faulty)
+
+    bool HoldsText() const { return holdsText_; }
+    // A line's fault told already says what the cue lacks.
+    bool Faulty() const { return faulty_; }
+    QString English() const { return english_.join(u' '); }
+    QString Chinese() const { return JoinChinese(chinese_); }
+
+private:
+    void AddEnglish(int line, const QString& typeable)
+    {
+        if (const QString bad = FirstUntypeable(typeable); !bad.isEmpty())
+            Fault(line, QStringLiteral("the English holds %1, which a learner cannot type; write it in plain ASCII")
+                            .arg(Described(bad)));
+        else if (!typeable.isEmpty())
+            english_.append(typeable);
+    }
+
+    void AddChinese(int line, const QString& chinese)
+    {
+        if (const QString bad = FirstBeyondGbk(chinese); !bad.isEmpty())
+            Fault(line, QStringLiteral("the Chinese holds %1, which GBK cannot store (a book keeps its text in GBK)")
+                            .arg(Described(bad)));
+        else
+            chinese_.append(chinese);
+    }
+
+    void Fault(int line, const QString& message)
+    {
+        report_.Error(line, message);
+        faulty_ = true;
+    }
+
+    Report& report_;
+    QStringList english_;
+    QStringList chinese_;
+    bool holdsText_ = false;
+    bool faulty_ = false;
+};
+
+// Turns a draft into a cue. A cue without any text is left out, since
+// subtitle editors leave empty cues behind; one without English cannot be a
+// sentence; one without Chinese can, though check will want its translation.
+void FinishCue(const CueDraft& draft, Report& report, QList<SubtitleCue>& cues)
+{
+    CueText text(report);
+    for (const auto& [line, raw] : draft.texts)
+        text.Add(line, raw);
+    if (text.Faulty())
         return;
-    if (!anyText) {
+    if (!text.HoldsText()) {
         report.Warning(draft.line, QStringLiteral("the cue holds no text; it is left out"));
         return;
     }
-    if (english.isEmpty()) {
+    if (text.English().isEmpty()) {
         report.Error(draft.line, QStringLiteral("the cue has no English: a sentence needs English to hear and type"));
         return;
     }
-    const QString translation = JoinChinese(chinese);
-    if (translation.isEmpty())
+    if (text.Chinese().isEmpty())
         report.Warning(draft.line, QStringLiteral("the cue has no Chinese; its translation stays empty, which "
                                                   "\"bookmaker check\" reports"));
-    cues.append({draft.startMs, draft.endMs, draft.lastsToTheEnd, english.join(u' '), translation, draft.line});
+    cues.append({draft.startMs, draft.endMs, draft.lastsToTheEnd, text.English(), text.Chinese(), draft.line});
 }
 
 // ---------------------------------------------------------------------------
@@ -293,7 +318,8 @@ void FinishCue(const CueDraft& draft, Report& report, QList<SubtitleCue>& cues)
 
 bool IsWholeNumber(QStringView text)
 {
-    return !text.isEmpty() && text.size() <= 9 && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() && c.unicode() < 0x80; });
+    return !text.isEmpty() && text.size() <= 9 &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 bool IsSrtTimeLine(const QString& line) { return line.contains(QStringLiteral("-->")); }
