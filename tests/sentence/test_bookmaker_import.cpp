@@ -125,6 +125,14 @@ protected:
     }
 
     QString Path(const QString& name) const { return folder_.filePath(name); }
+    QString Path(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
+
+    Finished Import(const QString& subtitles, const QString& recording) const
+    {
+        return Bookmaker({QStringLiteral("import"), subtitles, recording, Path("out")});
+    }
+    Finished Import(const QString& subtitles) const { return Import(subtitles, Path("talk.wav")); }
+    Finished Check(const char* book) const { return Bookmaker({QStringLiteral("check"), Path(book)}); }
 
     QString WriteFile(const QString& name, const QByteArray& bytes) const
     {
@@ -206,13 +214,13 @@ TEST_F(ImportTest, ClipsLandOnTheSpeechTheCuesMissedAndTheBookPassesCheck)
         (SrtCue(1, StartMs(0, -250), EndMs(0, -200), "Good morning, everyone.\n大家早上好。") +
          SrtCue(2, StartMs(1, 300), EndMs(1, 150), "<i>Where is the \u201Crailway\u201D station?</i>\n火车站在哪里？") +
          SrtCue(3, StartMs(2, -100), EndMs(2, -300), "Thank you very much. / 非常感谢。")).toUtf8());
-    const Finished import = Bookmaker({QStringLiteral("import"), srt, Path(QStringLiteral("talk.wav")), Path(QStringLiteral("out"))});
+    const Finished import = Import(srt);
     ASSERT_FALSE(import.crashed);
     ASSERT_EQ(import.exitCode, 0) << import.err.toStdString();
     EXPECT_TRUE(import.err.isEmpty()) << import.err.toStdString();
     EXPECT_TRUE(import.out.contains(QStringLiteral("1 lesson, 3 sentences"))) << import.out.toStdString();
 
-    const QString book = Path(QStringLiteral("out/EnglishBook/talk.jz"));
+    const QString book = Path("out/EnglishBook/talk.jz");
     ASSERT_NO_FATAL_FAILURE(ExpectClipsOnTheSpeech(book));
     const sentence::BookLoadResult loaded = sentence::LoadSentenceBook(book);
     EXPECT_EQ(loaded.book.soundFolder, QStringLiteral("talk"));
@@ -220,12 +228,12 @@ TEST_F(ImportTest, ClipsLandOnTheSpeechTheCuesMissedAndTheBookPassesCheck)
     EXPECT_EQ(loaded.book.sentences.Cell(2, sentence::kEnglishColumn), QStringLiteral("Where is the \"railway\" station?"));
     EXPECT_EQ(loaded.book.sentences.Cell(3, sentence::kChineseColumn), QString::fromUtf8("非常感谢。"));
 
-    QFile original(Path(QStringLiteral("talk.wav")));
-    QFile copy(Path(QStringLiteral("out/Sound/talk/talk.wav")));
+    QFile original(Path("talk.wav"));
+    QFile copy(Path("out/Sound/talk/talk.wav"));
     ASSERT_TRUE(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
     EXPECT_EQ(copy.readAll(), original.readAll());
 
-    const Finished check = Bookmaker({QStringLiteral("check"), book});
+    const Finished check = Check("out/EnglishBook/talk.jz");
     EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
     EXPECT_EQ(check.out, QStringLiteral("talk.jz: 1 lessons, 3 sentences, 1 of 1 lesson recordings found\n"));
 }
@@ -243,21 +251,19 @@ TEST_F(ImportTest, LrcCuesRunToTheNextTimeAndTheLastToTheRecordingsEnd)
          tag(0) + QStringLiteral("Good morning, everyone.\n") + tag(0) + QString::fromUtf8("大家早上好。\n") +
          tag(1) + QString::fromUtf8("Where is the railway station? 火车站在哪里？\n") +
          tag(2) + QString::fromUtf8("Thank you very much.\n") + tag(2) + QString::fromUtf8("非常感谢。\n")).toUtf8());
-    const Finished import = Bookmaker({QStringLiteral("import"), lrc, Path(QStringLiteral("talk.wav")), Path(QStringLiteral("out"))});
+    const Finished import = Import(lrc);
     ASSERT_EQ(import.exitCode, 0) << import.err.toStdString();
 
-    const QString book = Path(QStringLiteral("out/EnglishBook/station.jz"));
-    ASSERT_NO_FATAL_FAILURE(ExpectClipsOnTheSpeech(book));
-    EXPECT_TRUE(QFileInfo(Path(QStringLiteral("out/Sound/station/talk.wav"))).isFile());
-    const Finished check = Bookmaker({QStringLiteral("check"), book});
+    ASSERT_NO_FATAL_FAILURE(ExpectClipsOnTheSpeech(Path("out/EnglishBook/station.jz")));
+    EXPECT_TRUE(QFileInfo(Path("out/Sound/station/talk.wav")).isFile());
+    const Finished check = Check("out/EnglishBook/station.jz");
     EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
 }
 
 TEST_F(ImportTest, FaultsOfTheInputExitOneNamingTheirLineAndWriteNothing)
 {
-    const QString wav = Path(QStringLiteral("talk.wav"));
     const QByteArray fine = (SrtCue(1, StartMs(0, 0), EndMs(0, 0), "Good morning.\n早上好。")).toUtf8();
-    QFile recordingFile(wav);
+    QFile recordingFile(Path("talk.wav"));
     ASSERT_TRUE(recordingFile.open(QIODevice::ReadOnly));
     const struct {
         const char* name;
@@ -279,29 +285,32 @@ TEST_F(ImportTest, FaultsOfTheInputExitOneNamingTheirLineAndWriteNothing)
     };
     for (const auto& fault : faults) {
         const QString subtitles = WriteFile(QString::fromUtf8(fault.name), fault.subtitles);
-        const Finished import = Bookmaker({QStringLiteral("import"), subtitles, wav, Path(QStringLiteral("out"))});
+        const Finished import = Import(subtitles);
         ASSERT_FALSE(import.crashed) << fault.name;
         EXPECT_EQ(import.exitCode, 1) << fault.name;
         const QString told = QStringLiteral("bookmaker: ") + QString::fromUtf8(fault.where);
         EXPECT_TRUE(import.err.contains(told) && import.err.contains(QString::fromUtf8(fault.says)))
             << fault.name << ": " << import.err.toStdString();
         EXPECT_TRUE(import.out.isEmpty()) << fault.name;
-        EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("out")))) << fault.name;
+        EXPECT_FALSE(QFileInfo::exists(Path("out"))) << fault.name;
     }
 
     // A recording that is not sound, one that is not there, a name that
     // cannot name a book.
     const QString fineSrt = WriteFile(QStringLiteral("fine.srt"), fine);
-    const Finished notSound = Bookmaker({QStringLiteral("import"), fineSrt, fineSrt, Path(QStringLiteral("out"))});
-    EXPECT_EQ(notSound.exitCode, 1);
-    EXPECT_TRUE(notSound.err.contains(QStringLiteral("is not a recording"))) << notSound.err.toStdString();
-    const Finished missing = Bookmaker({QStringLiteral("import"), fineSrt, Path(QStringLiteral("none.wav")), Path(QStringLiteral("out"))});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("no such file"))) << missing.err.toStdString();
-    const Finished unnamed = Bookmaker({QStringLiteral("import"), WriteFile(QStringLiteral(".srt"), fine), wav, Path(QStringLiteral("out"))});
-    EXPECT_EQ(unnamed.exitCode, 1);
-    EXPECT_TRUE(unnamed.err.contains(QStringLiteral("cannot name them"))) << unnamed.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("out"))));
+    const struct {
+        Finished run;
+        const char* says;
+    } refusals[] = {
+        {Import(fineSrt, fineSrt), "is not a recording"},
+        {Import(fineSrt, Path("none.wav")), "no such file"},
+        {Import(WriteFile(QStringLiteral(".srt"), fine)), "cannot name them"},
+    };
+    for (const auto& refused : refusals) {
+        EXPECT_EQ(refused.run.exitCode, 1) << refused.says;
+        EXPECT_TRUE(refused.run.err.contains(QString::fromUtf8(refused.says))) << refused.run.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(Path("out")));
 }
 
 TEST_F(ImportTest, SentencesTooCloseForTheClipRuleAreWrittenWithAWarningNamingTheCue)
@@ -318,12 +327,12 @@ TEST_F(ImportTest, SentencesTooCloseForTheClipRuleAreWrittenWithAWarningNamingTh
         (SrtCue(1, StartMs(0, 0), EndMs(0, 0), "Good morning, everyone.\n大家早上好。") +
          SrtCue(2, beepMs, beepMs + 250, "Beep.\n嘟。") +
          SrtCue(3, StartMs(1, 0), EndMs(1, 0), "Where is the railway station?\n火车站在哪里？")).toUtf8());
-    const Finished import = Bookmaker({QStringLiteral("import"), srt, wav, Path(QStringLiteral("out"))});
+    const Finished import = Import(srt, wav);
     ASSERT_EQ(import.exitCode, 0) << import.err.toStdString();
     EXPECT_TRUE(import.err.contains(QStringLiteral("close.srt:7: only"))) << import.err.toStdString();
     EXPECT_FALSE(import.err.contains(QStringLiteral("close.srt:2:"))) << import.err.toStdString();
     EXPECT_TRUE(import.err.contains(QStringLiteral("\"bookmaker check\" will refuse"))) << import.err.toStdString();
-    const Finished check = Bookmaker({QStringLiteral("check"), Path(QStringLiteral("out/EnglishBook/close.jz"))});
+    const Finished check = Check("out/EnglishBook/close.jz");
     EXPECT_EQ(check.exitCode, 1);
     EXPECT_TRUE(check.out.contains(QStringLiteral("lesson 1, sentence 2: only"))) << check.out.toStdString();
 }
