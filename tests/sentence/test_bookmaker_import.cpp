@@ -1,6 +1,7 @@
 // "bookmaker import": a book made from a recording of real speech and its
 // subtitles, as an author runs it.
 
+#include "BookmakerRun.h"
 #include "SpeechSynthesizer.h"
 #include "sentence/SentenceBook.h"
 
@@ -18,28 +19,8 @@
 
 namespace {
 
-struct Finished {
-    int exitCode = -1;
-    bool crashed = true;
-    QString out;
-    QString err;
-};
-
-Finished RunProgram(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    Finished run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.crashed = process.exitStatus() != QProcess::NormalExit;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-Finished Bookmaker(const QStringList& arguments) { return RunProgram(QStringLiteral(TINGDU_BOOKMAKER), arguments); }
+using booktest::Bookmaker;
+using booktest::Finished;
 
 struct Sound {
     std::vector<short> samples;
@@ -175,8 +156,10 @@ private:
     void Speak(const QString& text, Sound& spoken)
     {
         const QString wav = Path(QStringLiteral("spoken.wav"));
-        const Finished speak = RunProgram(QStringLiteral("espeak-ng"), {QStringLiteral("-w"), wav, text});
-        ASSERT_EQ(speak.exitCode, 0) << "espeak-ng (scripts/setup installs it): " << speak.err.toStdString();
+        QProcess speak;
+        speak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-w"), wav, text});
+        ASSERT_TRUE(speak.waitForFinished(60000) && speak.exitCode() == 0)
+            << "espeak-ng (scripts/setup installs it): " << speak.readAllStandardError().toStdString();
         ASSERT_TRUE(ReadWav(wav, spoken));
         ASSERT_TRUE(std::any_of(spoken.samples.begin(), spoken.samples.end(), IsLoud));
     }
