@@ -2,6 +2,7 @@
 
 #include "ClipRule.h"
 #include "Console.h"
+#include "CourseCompiling.h"
 #include "CuePlacement.h"
 #include "SourceText.h"
 #include "SpeechSynthesizer.h"
@@ -139,10 +140,8 @@ void WarnOfClipRule(const QList<SubtitleCue>& cues, const std::vector<CueClip>& 
 // Copies the recording whole into `folder`, or not at all.
 bool CopyRecording(const QString& recordingPath, const QString& folder, QString& copy)
 {
-    if (!QDir().mkpath(folder)) {
-        Err(QStringLiteral("cannot make %1").arg(folder));
+    if (folder.isEmpty())
         return false;
-    }
     copy = QDir(folder).filePath(QFileInfo(recordingPath).fileName());
     if (QFileInfo(copy).canonicalFilePath() == QFileInfo(recordingPath).canonicalFilePath())
         return true;   // the author recorded into the book's own sound folder
@@ -185,15 +184,15 @@ int ImportSubtitles(const QString& subtitlesPath, const QString& recordingPath, 
     WarnOfClipRule(subtitles.cues, clips, recording, sourceName, recordingName);
 
     // The recording first, the book last: a book that is there has its sound.
-    const QDir output(outputFolder);
+    CourseSource book;
+    book.bookName = name;
+    book.soundFolder = name;
     QString copy;
-    if (!CopyRecording(recordingPath, output.filePath(QStringLiteral("Sound/") + name), copy))
+    if (!CopyRecording(recordingPath, MadeSoundFolder(book, outputFolder), copy))
         return 1;
-    const QString bookPath = output.filePath(QStringLiteral("EnglishBook/") + name + QStringLiteral(".jz"));
-    if (QString error; !writer.WriteFile(bookPath, &error)) {
-        Err(error);
+    const QString bookPath = WrittenBook(writer, book, outputFolder);
+    if (bookPath.isEmpty())
         return 1;
-    }
     Out(QStringLiteral("%1: 1 lesson, %2 sentences, recording %3").arg(bookPath).arg(writer.SentenceCount()).arg(copy));
     return 0;
 }
