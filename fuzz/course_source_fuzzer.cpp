@@ -3,7 +3,8 @@
 // name the source; an accepted course has what "bookmaker sentence" needs to
 // compile it, as tools/bookmaker/README.md describes: a book and a sound
 // folder usable as names, a voice and pace it knows, and lessons of
-// sentences with typeable English and Chinese GBK can store.
+// sentences with typeable English and Chinese GBK can store. A course for
+// "bookmaker align" also has a recording of its own for every lesson.
 
 #include "CourseSource.h"
 #include "FuzzCheck.h"
@@ -48,18 +49,39 @@ void CheckCourse(const CourseSource& course)
     }
 }
 
+// Every lesson names a recording the bookmaker reads, no two of one file name.
+void CheckGivenRecordings(const CourseSource& course)
+{
+    QStringList names;
+    for (const SourceLesson& lesson : course.lessons) {
+        FUZZ_CHECK(!lesson.recordingSource.isEmpty(), "every lesson names its recording");
+        FUZZ_CHECK(IsRecordingFormat(lesson.recording), "a recording the bookmaker reads");
+        FUZZ_CHECK(!names.contains(lesson.recording, Qt::CaseInsensitive), "no two lessons share a recording");
+        names.append(lesson.recording);
+    }
+}
+
+void CheckParse(const QString& text, Recordings recordings)
+{
+    CourseSource course;
+    QStringList errors;
+    const bool parsed = ParseCourseSource(text, kSourceName, course, errors, recordings);
+    FUZZ_CHECK(parsed == errors.isEmpty(), "a source is accepted exactly when no fault is told");
+    for (const QString& error : errors)
+        FUZZ_CHECK(error.startsWith(kSourceName + u':'), "every fault names the source");
+    if (!parsed)
+        return;
+    CheckCourse(course);
+    if (recordings == Recordings::Given)
+        CheckGivenRecordings(course);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString text = QString::fromUtf8(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
-    CourseSource course;
-    QStringList errors;
-    const bool parsed = ParseCourseSource(text, kSourceName, course, errors);
-    FUZZ_CHECK(parsed == errors.isEmpty(), "a source is accepted exactly when no fault is told");
-    for (const QString& error : errors)
-        FUZZ_CHECK(error.startsWith(kSourceName + u':'), "every fault names the source");
-    if (parsed)
-        CheckCourse(course);
+    CheckParse(text, Recordings::Spoken);
+    CheckParse(text, Recordings::Given);
     return 0;
 }
