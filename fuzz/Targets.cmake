@@ -2,7 +2,7 @@
 # the regression run in the normal build (tests/fuzz/CMakeLists.txt): each
 # target's entry source, the helpers it needs and the libraries it reads with.
 set(TINGDU_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
-set(TINGDU_FUZZ_TARGETS gbk sentence_book word_book rtf sound_file mp3 jpeg)
+set(TINGDU_FUZZ_TARGETS gbk sentence_book word_book rtf sound_file mp3 jpeg subtitles course_source)
 
 set(TINGDU_FUZZ_gbk_SOURCES gbk_fuzzer.cpp)
 set(TINGDU_FUZZ_gbk_LIBS tingdu_platform)
@@ -24,6 +24,12 @@ set(TINGDU_FUZZ_mp3_LIBS tingdu_media)
 
 set(TINGDU_FUZZ_jpeg_SOURCES jpeg_fuzzer.cpp)
 set(TINGDU_FUZZ_jpeg_LIBS tingdu_controls)
+
+set(TINGDU_FUZZ_subtitles_SOURCES subtitles_fuzzer.cpp)
+set(TINGDU_FUZZ_subtitles_LIBS bookmaker_core)
+
+set(TINGDU_FUZZ_course_source_SOURCES course_source_fuzzer.cpp)
+set(TINGDU_FUZZ_course_source_LIBS bookmaker_core)
 
 # tingdu_add_fuzz_entry(EXECUTABLE TARGET): gives EXECUTABLE the entry source
 # and helpers of fuzz target TARGET and links what it reads with.

@@ -4,6 +4,7 @@
 
 #include "AlignCommand.h"
 #include "BookCommands.h"
+#include "ImportCommand.h"
 #include "WordCommands.h"
 
 #include <QGuiApplication>
@@ -96,6 +97,8 @@ int main(int argc, char** argv)
         return bookmaker::CompileSentenceBook(Argument(argv[2]), Argument(argv[3]));
     if (argc == 4 && std::strcmp(argv[1], "align") == 0)
         return bookmaker::AlignSentenceBook(Argument(argv[2]), Argument(argv[3]));
+    if (argc == 5 && std::strcmp(argv[1], "import") == 0)
+        return bookmaker::ImportSubtitles(Argument(argv[2]), Argument(argv[3]), Argument(argv[4]));
     if (argc == 4 && std::strcmp(argv[1], "word") == 0)
         return bookmaker::CompileWordBook(Argument(argv[2]), Argument(argv[3]));
     if (argc == 3 && std::strcmp(argv[1], "dump") == 0)
