@@ -85,26 +85,6 @@ bool RenderLesson(Voices& voices, const SourceLesson& lesson, const QString& whe
     return true;
 }
 
-// Copies a recording into the book's sound folder, whole or not at all.
-bool CopyRecording(const QString& from, const QString& to)
-{
-    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath())
-        return true;
-    const QString partial = to + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(from, partial)) {
-        Err(QStringLiteral("cannot copy %1 to %2").arg(from, partial));
-        return false;
-    }
-    QFile::remove(to);
-    if (!QFile::rename(partial, to)) {
-        QFile::remove(partial);
-        Err(QStringLiteral("cannot move %1 into place").arg(to));
-        return false;
-    }
-    return true;
-}
-
 class LessonAligner {
 public:
     LessonAligner(const CourseSource& course, const QString& sourcePath, const QString& soundFolder)
@@ -136,7 +116,7 @@ public:
         const std::vector<AlignedSentence> aligned = AlignSentences(recording, renderings);
         if (!Report(lesson, aligned, path))
             return false;
-        if (!CopyRecording(path, QDir(soundFolder_).filePath(lesson.recording)))
+        if (!CopyWhole(path, QDir(soundFolder_).filePath(lesson.recording)))
             return false;
         const int first = int(writer.SentenceCount()) + 1;
         for (qsizetype i = 0; i < lesson.sentences.size(); ++i) {

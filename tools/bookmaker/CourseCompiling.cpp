@@ -50,6 +50,26 @@ QString MadeSoundFolder(const CourseSource& course, const QString& outputFolder)
     return {};
 }
 
+bool CopyWhole(const QString& from, const QString& to)
+{
+    if (QFileInfo(to).canonicalFilePath() == QFileInfo(from).canonicalFilePath())
+        return true;
+    const QString partial = to + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(from, partial)) {
+        QFile::remove(partial);
+        Err(QStringLiteral("cannot copy %1 to %2").arg(from, partial));
+        return false;
+    }
+    QFile::remove(to);
+    if (!QFile::rename(partial, to)) {
+        QFile::remove(partial);
+        Err(QStringLiteral("cannot move %1 into place").arg(to));
+        return false;
+    }
+    return true;
+}
+
 QString WrittenBook(const sentence::SentenceBookWriter& writer, const CourseSource& course, const QString& outputFolder)
 {
     const QString bookPath =

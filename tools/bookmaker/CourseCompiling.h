@@ -19,6 +19,9 @@ bool ReadCourse(const QString& sourcePath, Recordings recordings, CourseSource& 
 bool BookFits(const CourseSource& course, const QString& sourcePath);
 // OUTDIR/Sound/<folder>, made if need be; empty (with the fault told) if it cannot be.
 QString MadeSoundFolder(const CourseSource& course, const QString& outputFolder);
+// Copies a recording into a book's sound folder, whole or not at all (a
+// recording already there stays as it is); false with the fault told.
+bool CopyWhole(const QString& from, const QString& to);
 // Writes OUTDIR/EnglishBook/<book>.jz, last of all: a build that sees it
 // newer than its source knows the recordings are done too. Its path, or
 // empty with the fault told.

@@ -143,22 +143,7 @@ bool CopyRecording(const QString& recordingPath, const QString& folder, QString&
     if (folder.isEmpty())
         return false;
     copy = QDir(folder).filePath(QFileInfo(recordingPath).fileName());
-    if (QFileInfo(copy).canonicalFilePath() == QFileInfo(recordingPath).canonicalFilePath())
-        return true;   // the author recorded into the book's own sound folder
-    const QString partial = copy + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(recordingPath, partial)) {
-        QFile::remove(partial);
-        Err(QStringLiteral("cannot write %1").arg(partial));
-        return false;
-    }
-    QFile::remove(copy);
-    if (!QFile::rename(partial, copy)) {
-        QFile::remove(partial);
-        Err(QStringLiteral("cannot move %1 into place").arg(copy));
-        return false;
-    }
-    return true;
+    return CopyWhole(recordingPath, copy);
 }
 
 } // namespace
