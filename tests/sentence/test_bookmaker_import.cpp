@@ -2,6 +2,7 @@
 // subtitles, as an author runs it.
 
 #include "BookmakerRun.h"
+#include "WavBytes.h"
 #include "SpeechSynthesizer.h"
 #include "sentence/SentenceBook.h"
 
@@ -18,6 +19,8 @@
 #include <vector>
 
 namespace {
+
+using booktest::Wav;
 
 using booktest::Bookmaker;
 using booktest::Finished;
@@ -53,28 +56,6 @@ bool ReadWav(const QString& path, Sound& sound)
     return false;
 }
 
-QByteArray Wav(const Sound& sound)
-{
-    QByteArray bytes;
-    const auto put32 = [&bytes](quint32 v) { for (int i = 0; i < 4; ++i) bytes.append(char((v >> (8 * i)) & 0xff)); };
-    const auto put16 = [&bytes](quint16 v) { bytes.append(char(v & 0xff)).append(char(v >> 8)); };
-    const quint32 data = quint32(sound.samples.size() * 2);
-    bytes.append("RIFF");
-    put32(36 + data);
-    bytes.append("WAVEfmt ");
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(quint32(sound.rate));
-    put32(quint32(sound.rate * 2));
-    put16(2);
-    put16(16);
-    bytes.append("data");
-    put32(data);
-    for (const short s : sound.samples)
-        put16(quint16(s));
-    return bytes;
-}
 
 bool IsLoud(short sample) { return std::abs(int(sample)) > bookmaker::kQuietLevel; }
 
@@ -102,7 +83,7 @@ protected:
             Append(spoken);
         }
         AddSilence(kTailMs);
-        WriteFile(QStringLiteral("talk.wav"), Wav(recording_));
+        WriteFile(QStringLiteral("talk.wav"), Wav(recording_.samples, recording_.rate));
     }
 
     QString Path(const QString& name) const { return folder_.filePath(name); }
@@ -304,7 +285,7 @@ TEST_F(ImportTest, SentencesTooCloseForTheClipRuleAreWrittenWithAWarningNamingTh
     const qint64 beep = speech_[0].last + qint64(recording_.rate) / 5;
     for (qint64 i = beep; i < beep + recording_.rate / 4; ++i)
         close.samples[std::size_t(i)] = (i / 20) % 2 ? 8000 : -8000;
-    const QString wav = WriteFile(QStringLiteral("close.wav"), Wav(close));
+    const QString wav = WriteFile(QStringLiteral("close.wav"), Wav(close.samples, close.rate));
     const qint64 beepMs = beep * 1000 / recording_.rate;
     const QString srt = WriteFile(QStringLiteral("close.srt"),
         (SrtCue(1, StartMs(0, 0), EndMs(0, 0), "Good morning, everyone.\n大家早上好。") +
