@@ -136,6 +136,11 @@ bool ClipOver(const TMediaPlayer& player, int endMs) { return !player.IsPlaying(
 void PlayClip(TMediaPlayer& player, int startMs, int endMs)
 {
     player.SetPosition(startMs);
+    // A start outside the recording (a truncated one, or a book's clip points
+    // over another book's recording) plays nothing, rather than other words
+    // from wherever the player last stood.
+    if (player.Error() != TMediaPlayer::NoError)
+        return;
     player.SetEndPos(endMs);
     player.Play();
 }

@@ -71,7 +71,8 @@ private:
     mutable QString errorMessage_;
 };
 
-// Plays one clip: seeks to its start, hands its end to the device, plays.
+// Plays one clip: seeks to its start, hands its end to the device, plays. A
+// clip starting outside the recording is not played; the player tells why.
 void PlayClip(TMediaPlayer& player, int startMs, int endMs);
 // Whether a clip ending at `endMs` is over: the position has reached its end,
 // or the player stopped short of it (an end point past the recording's end,

@@ -241,6 +241,13 @@ void TChoiceClassForm::ShowSentence()
                           OneClassStringGrid->Cells(sentence::kChineseColumn, row));
 }
 
+QString TChoiceClassForm::LessonSentenceCell(int column, int row) const
+{
+    if (row < 1 || row >= OneClassStringGrid->RowCount())
+        return QString();
+    return OneClassStringGrid->Cells(column, row);
+}
+
 void TChoiceClassForm::PlaySentenceClip()
 {
     if (FSoundReady != 1)

@@ -39,6 +39,9 @@ public:
 
     // Offered to the other screens.
     void OpenFirstBook();
+    // A text of the lesson's sentence in `row`; empty outside the sentences,
+    // so the table's captions never show as a sentence.
+    QString LessonSentenceCell(int column, int row) const;
     void PlaySentenceClip();
     void PlayAndWatchClip();
     void TiaoZhanButtonClick(QObject* Sender);

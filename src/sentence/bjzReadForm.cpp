@@ -162,13 +162,13 @@ bool TbjzReadForm::SpeechReady() const { return bjzhelpForm->FSpeechReady == 1; 
 
 void TbjzReadForm::ShowEnglishText()
 {
-    English->SetCaption(ChoiceClassForm->OneClassStringGrid->Cells(sentence::kEnglishColumn, Row()));
+    English->SetCaption(ChoiceClassForm->LessonSentenceCell(sentence::kEnglishColumn, Row()));
     English->SetVisible(FShowEnglish == 1);
 }
 
 void TbjzReadForm::ShowChineseText()
 {
-    Chinese->SetCaption(ChoiceClassForm->OneClassStringGrid->Cells(sentence::kChineseColumn, Row()));
+    Chinese->SetCaption(ChoiceClassForm->LessonSentenceCell(sentence::kChineseColumn, Row()));
     Chinese->SetVisible(FShowChinese == 1);
 }
 

@@ -204,18 +204,10 @@ int TbjzTypeSenForm::Row() const { return ChoiceClassForm->OneClassStringGrid->R
 
 int TbjzTypeSenForm::RowCount() const { return ChoiceClassForm->OneClassStringGrid->RowCount(); }
 
-// Row 0 holds the table's captions, which are nobody's sentence.
-QString TbjzTypeSenForm::SentenceCell(int column, int row) const
-{
-    if (row < 1 || row >= RowCount())
-        return QString();
-    return ChoiceClassForm->OneClassStringGrid->Cells(column, row);
-}
-
 int TbjzTypeSenForm::NextTypeableRow() const
 {
     return sentence::FirstTypeableRow(Row() + 1, RowCount(), [this](int row) {
-        return SentenceCell(sentence::kEnglishColumn, row);
+        return ChoiceClassForm->LessonSentenceCell(sentence::kEnglishColumn, row);
     });
 }
 
@@ -228,7 +220,7 @@ void TbjzTypeSenForm::LoadDictationSentence()
     // A sentence with nothing to type (a blank line of a book) is passed
     // over when a sentence to type follows it; a lesson with none left stays
     // on it, and the first key finishes it.
-    if (sentence::SplitWords(SentenceCell(sentence::kEnglishColumn, Row())).isEmpty()) {
+    if (sentence::SplitWords(ChoiceClassForm->LessonSentenceCell(sentence::kEnglishColumn, Row())).isEmpty()) {
         if (const int next = NextTypeableRow(); next != 0) {
             ChoiceClassForm->OneClassStringGrid->SetRow(next);
             ChoiceClassForm->PlayAndWatchClip();
@@ -247,14 +239,14 @@ void TbjzTypeSenForm::LoadDictationSentence()
     FCaretY = 0;
     RedrawTyped();
 
-    FWords = sentence::SplitWords(SentenceCell(sentence::kEnglishColumn, Row()));
+    FWords = sentence::SplitWords(ChoiceClassForm->LessonSentenceCell(sentence::kEnglishColumn, Row()));
     FWordCount = std::int32_t(FWords.size());
     FSentence = sentence::JoinWords(FWords);
     FSentenceLength = std::int32_t(FSentence.size());
 
     LessonSentence->SetCaption(QString::number(Row()));
     English->SetCaption(FSentence);
-    Chinese->SetCaption(SentenceCell(sentence::kChineseColumn, Row()));
+    Chinese->SetCaption(ChoiceClassForm->LessonSentenceCell(sentence::kChineseColumn, Row()));
 
     // An empty sentence has no word for the helps to show.
     const QString first = FWords.value(0);
@@ -286,6 +278,10 @@ void TbjzTypeSenForm::keyPressEvent(QKeyEvent* event)
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (key != 0)
         platform::CallGuarded([this, &key, modifiers] { FormKeyDown(this, key, modifiers); });
+    // A key that left the screen (Esc) types nothing more: on a sentence with
+    // nothing to type it would finish the lesson over the chooser.
+    if (!Visible())
+        return;
     const QString text = event->text();
     platform::CallGuarded([this, &text] { TypeCharacters(text); });
 }

@@ -108,7 +108,6 @@ private:
     // The lesson table.
     int Row() const;
     int RowCount() const;
-    QString SentenceCell(int column, int row) const;
     int NextTypeableRow() const;
 
     // The steps of typing: each character the keyboard or an input method

@@ -197,18 +197,21 @@ void TbdcChoiceForm::ListWordBooks()
 }
 
 // A book that cannot be loaded leaves the book table as it was; the groups
-// are counted again from it either way.
-void TbdcChoiceForm::LoadWordBook(const QString& path)
+// are counted again from it either way. False when the book is there but
+// cannot be read.
+bool TbdcChoiceForm::LoadWordBook(const QString& path)
 {
     word::WordBookLoadResult loaded = word::LoadWordBook(path);
+    const bool damaged = !loaded.Ok() && loaded.status != word::WordBookLoadStatus::Missing;
     if (loaded.status == word::WordBookLoadStatus::Missing)
         platform::messageBoxes().Show(QStringLiteral("该书本不存在"), QStringLiteral("Korrel"),
                                       platform::MessageButtons::OkCancel);
-    else if (!loaded.Ok())
+    else if (damaged)
         platform::ShowMessage(loaded.message + QLatin1Char('\n') + loaded.detail);
     else
         WordStringGrid = std::move(loaded.book.words);
     CountZus();
+    return !damaged;
 }
 
 void TbdcChoiceForm::CountZus()
@@ -251,11 +254,17 @@ void TbdcChoiceForm::OpenPickedBook()
 }
 
 // The book and its recording are looked for independently: either may be
-// missing without keeping the other from opening.
+// missing without keeping the other from opening. A book that is there but
+// cannot be read ends the opening, silent: the table still holds the previous
+// book's words, and this book's recording would play other words at their
+// clip points.
 void TbdcChoiceForm::OpenBookAndRecording(const QString& bookName)
 {
     const QString file = word::FindWordBookFile(BookFolder(), bookName);
-    LoadWordBook(file.isEmpty() ? QDir(BookFolder()).filePath(bookName + QStringLiteral(".wd")) : file);
+    if (!LoadWordBook(file.isEmpty() ? QDir(BookFolder()).filePath(bookName + QStringLiteral(".wd")) : file)) {
+        FSoundReady = 0;
+        return;
+    }
     OpenRecording(bookName);
 }
 

@@ -35,7 +35,7 @@ public:
 
     // The word books and their groups.
     void ListWordBooks();
-    void LoadWordBook(const QString& path);
+    [[nodiscard]] bool LoadWordBook(const QString& path);
     void CountZus();
     void LoadZu();
     void OpenFirstBook();

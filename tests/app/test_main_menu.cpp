@@ -189,6 +189,8 @@ TEST_F(MainMenuTest, TheCourseButtonsShowTheirOwnerAndHideTheMenu)
     // Back at the menu the chooser's recording is closed; the word course
     // closes nothing more.
     ChoiceClassForm->ReturnToMainFormClick(nullptr);
+    EXPECT_FALSE(ChoiceClassForm->bjzPlayer->IsOpen());
+    EXPECT_EQ(media.OpenCount(), 0);
     media.ClearCommands();
     bjzMainForm->kivBdcImage1Click(nullptr);
     EXPECT_TRUE(bdcChoiceForm->Visible());

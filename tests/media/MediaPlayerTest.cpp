@@ -165,3 +165,20 @@ TEST_F(PlayerTest, PlayClipSeeksToTheStartAndHandsTheEndToTheDevice)
     player_.Play();
     EXPECT_EQ(devices_.Commands(), QStringList({"play 3500-10000"})) << "the end mark served one play only";
 }
+
+TEST_F(PlayerTest, AClipStartingOutsideTheRecordingPlaysNothing)
+{
+    OpenLesson();
+    PlayClip(player_, 1000, 2000);
+    clock_.Advance(1500);
+    devices_.ClearCommands();
+
+    PlayClip(player_, 12'000, 12'800);
+    EXPECT_TRUE(devices_.Commands().isEmpty()) << "nothing played from where the last clip stopped";
+    EXPECT_FALSE(player_.IsPlaying());
+    EXPECT_EQ(player_.Error(), TMediaPlayer::OutOfRange);
+    EXPECT_EQ(player_.Position(), 2000);
+
+    player_.Play();
+    EXPECT_EQ(devices_.Commands(), QStringList({"play 2000-10000"})) << "the refused clip left no end mark";
+}

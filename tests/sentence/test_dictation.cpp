@@ -368,6 +368,12 @@ TEST_F(DictationTest, BlankSentencesArePassedOverAndALessonWithNothingToTypeEnds
     Type("a");
     EXPECT_EQ(modal.shown.size(), 2u);
     EXPECT_EQ(d->FCurPos, 1) << "learning again waits for a key, it does not finish at once";
+
+    // Esc leaves the screen; it does not also finish the lesson over the chooser.
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_TRUE(ChoiceClassForm->isVisible());
+    EXPECT_EQ(modal.shown.size(), 2u);
 }
 
 } // namespace

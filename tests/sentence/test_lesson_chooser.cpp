@@ -5,7 +5,11 @@
 #include "app/bjzMainForm.h"
 #include "media/MediaPlayer.h"
 #include "sentence/ChoiceClassForm.h"
+#include "sentence/LinkWordForm.h"
 #include "sentence/TiaoForm.h"
+#include "sentence/TotalForm.h"
+#include "sentence/bjzReadForm.h"
+#include "sentence/bjzTypeSenForm.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -13,6 +17,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -343,6 +350,29 @@ TEST_F(LessonChooserTest, PracticeButtonsLightWithTheSharedFacesAndTheChallengeL
     TiaoForm->ReturnButtonClick(nullptr);
     EXPECT_TRUE(c->Visible());
     EXPECT_FALSE(TiaoForm->Visible());
+}
+
+TEST_F(LessonChooserTest, EachPracticeStopsTheChoosersClipBeforeItsScreenStarts)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    const std::vector<std::pair<TkivImage1*, std::function<void()>>> practices = {
+        {c->kivReadSen, [] { bjzReadForm->ReturnToChoiceClassClick(nullptr); }},
+        {c->kivTypeSen, [] { bjzTypeSenForm->ReturnToChoiceClassClick(nullptr); }},
+        {c->kivLianCiImage, [] { LinkWordForm->ReturnButtonClick(nullptr); }},
+        {c->TotalImage1, [] { TotalForm->ReturnButtonClick(nullptr); }},
+    };
+    for (const auto& [button, leave] : practices) {
+        ClickRow(c->OneClassStringGrid, 3);
+        ASSERT_TRUE(c->bjzPlayer->IsPlaying());
+        media.ClearCommands();
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_FALSE(media.Commands().isEmpty()) << button->accessibleName().toStdString();
+        EXPECT_EQ(media.Commands().first(), QStringLiteral("stop")) << button->accessibleName().toStdString();
+        leave();
+        ASSERT_TRUE(c->Visible());
+    }
 }
 
 // The first book, read at start-up, is not read again on entry while its

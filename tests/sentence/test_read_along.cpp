@@ -307,6 +307,18 @@ TEST_F(ReadAlongTest, WithoutARecordingTheTextsAdvanceEvery200msPlusThePause)
     EXPECT_TRUE(media.Commands().isEmpty());
 }
 
+TEST_F(ReadAlongTest, ALessonOfNoSentencesShowsNoTextAndTheTablesCaptionsAreNeverASentence)
+{
+    CreateCourse(1, 3, false);
+    ChoiceClassForm->OneClassStringGrid->SetRowCount(1); // as a book that failed to load leaves it
+    SetSpeechEngine(true);
+    Enter();
+    EXPECT_TRUE(bjzReadForm->English->Caption().isEmpty());
+    bjzReadForm->ChineseReadImage1Click(nullptr);
+    EXPECT_TRUE(bjzReadForm->Chinese->Caption().isEmpty());
+    EXPECT_EQ(voice.Spoken(), QStringList{QString()}) << "the caption 中文 is not said";
+}
+
 TEST_F(ReadAlongTest, PauseRunsFromOneTo28SecondsAndRepeatsFromOneToTen)
 {
     CreateCourse(1, 3);

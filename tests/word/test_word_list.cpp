@@ -327,19 +327,22 @@ TEST_F(WordListTest, DamagedAndMissingBooksAreToldAndTheBookShownBeforeStays)
     QByteArray tenRecords(10 * 125, '\0');
     course.AddRawWordBook(QStringLiteral("0 damaged.wd"), tenRecords);
     QDir(course.Path()).mkpath(QStringLiteral("bdcSound"));
+    QFile(course.WordRecordingPath(QStringLiteral("0 damaged"))).open(QIODevice::WriteOnly);
     course.AddWordBook(QStringLiteral("1 good"), NumberedWords(22));
     course.AddWordBook(QStringLiteral("2 gone"), NumberedWords(22));
     CreateScreenSet();
     QFile::remove(course.Path() + QStringLiteral("bdcBook/2 gone.wd"));
     Enter();
     auto* l = List();
-    // The first book has no words and no recording: both are said, nothing is shown.
-    ASSERT_EQ(messages.messages.size(), 2u);
+    // The first book has no words: it is said, nothing is shown, and its
+    // recording is left closed.
+    ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("书本文件已损坏")));
-    EXPECT_EQ(messages.messages[1].text, QStringLiteral("声音文件不存在"));
     EXPECT_EQ(l->FBookWordCount, 0);
     EXPECT_TRUE(ShownEnglish().isEmpty());
     EXPECT_EQ(ShownChineseCount(), 0);
+    EXPECT_EQ(l->FSoundReady, 0);
+    EXPECT_FALSE(l->bdcPlayer->IsOpen());
 
     const auto pick = [this](int index) {
         modal.responses.push_back([index](TForm&) { bdcBookForm->BookListBox->setCurrentRow(index); });
@@ -352,6 +355,14 @@ TEST_F(WordListTest, DamagedAndMissingBooksAreToldAndTheBookShownBeforeStays)
     pick(0);
     EXPECT_EQ(l->FBookWordCount, 22); // the good book stays
     EXPECT_EQ(ShownEnglish().first(), QStringLiteral("1. word 1"));
+    // ...silent: the damaged book's recording would play other words at its
+    // words' clip points.
+    EXPECT_EQ(l->FSoundReady, 0);
+    EXPECT_EQ(l->bdcPlayer->FileName, course.WordRecordingPath(QStringLiteral("1 good")));
+    media.ClearCommands();
+    ClickRow(2);
+    l->kivPlayImage1Click(nullptr);
+    EXPECT_TRUE(media.Commands().isEmpty());
     messages.messages.clear();
     pick(2);
     ASSERT_EQ(messages.messages.size(), 1u); // its recording is there
@@ -393,16 +404,13 @@ TEST_F(WordListTest, TheGroupFinishedPopUpHandsBackTheChoiceOrNoneWhenClosed)
     EXPECT_FALSE(finished->Visible());
 }
 
-TEST_F(WordListTest, StopEndsOnlyPlayAllAndAnEmptyGroupWithARecordingOffersNothingToPlay)
+TEST_F(WordListTest, StopEndsOnlyPlayAllAndAnEmptyGroupOffersNothingToPlay)
 {
-    QDir(course.Path()).mkpath(QStringLiteral("bdcSound"));
     course.AddRawWordBook(QStringLiteral("0 empty.wd"), QByteArray(10 * 125, '\0'));
-    QFile(course.WordRecordingPath(QStringLiteral("0 empty"))).open(QIODevice::WriteOnly);
     course.AddWordBook(QStringLiteral("1 words"), NumberedWords(20));
     CreateScreenSet();
     Enter();
     auto* l = List();
-    EXPECT_EQ(l->FSoundReady, 1);
     EXPECT_FALSE(l->LineShape->Visible());
     messages.messages.clear();
     l->kivPlayImage1Click(nullptr);
