@@ -19,6 +19,16 @@ public:
     TKeyEvent OnKeyUp;
 
 protected:
+    // Only the left button moves the selection; a release of any button is
+    // still told, so a right click acts on the row already selected.
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() != Qt::LeftButton) {
+            event->accept();
+            return;
+        }
+        Base::mousePressEvent(event);
+    }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         Base::mouseReleaseEvent(event);

@@ -352,6 +352,24 @@ TEST_F(LessonChooserTest, PracticeButtonsLightWithTheSharedFacesAndTheChallengeL
     EXPECT_FALSE(TiaoForm->Visible());
 }
 
+TEST_F(LessonChooserTest, ARightClickActsOnTheRowAlreadySelected)
+{
+    CreateScreenSet();
+    Enter();
+    auto* c = ChoiceClassForm;
+    ClickRow(c->OneClassStringGrid, 2);
+    media.ClearCommands();
+    const QRect fourth = c->OneClassStringGrid->visualRect(c->OneClassStringGrid->model()->index(3, 0));
+    QTest::mouseClick(c->OneClassStringGrid->viewport(), Qt::RightButton, {}, fourth.center());
+    EXPECT_EQ(c->OneClassStringGrid->Row(), 2);
+    EXPECT_EQ(media.Commands(), (QStringList{"seek 1100", "play 1100-1900"})) << "sentence 2 again";
+
+    const QRect secondLesson = c->ClassStringGrid->visualRect(c->ClassStringGrid->model()->index(1, 0));
+    QTest::mouseClick(c->ClassStringGrid->viewport(), Qt::RightButton, {}, secondLesson.center());
+    EXPECT_EQ(c->ClassStringGrid->Row(), 1);
+    EXPECT_EQ(c->bjzPlayer->FileName, Recording("everyday", 1));
+}
+
 TEST_F(LessonChooserTest, EachPracticeStopsTheChoosersClipBeforeItsScreenStarts)
 {
     CreateScreenSet();
