@@ -4,6 +4,7 @@ labels tell, and presses buttons by their action to go from screen to screen.
 Run by accessibility_test.sh inside a private D-Bus session.
 Usage: accessibility_walk.py PROGRAM"""
 
+import os
 import subprocess
 import sys
 import time
@@ -196,4 +197,9 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    result = main()
+    # Everything is told by now; the accessibility library's threads can hold
+    # up the interpreter's shutdown for ever, so the walk ends at once.
+    sys.stdout.flush()
+    sys.stderr.flush()
+    os._exit(result)
