@@ -38,10 +38,10 @@ protected:
         return course.RecordingPath(folder, QStringLiteral("lesson%1.mp3").arg(lesson));
     }
 
-    static void ClickRow(TStringGrid* grid, int row)
+    static void ClickRow(TStringGrid* grid, int row, Qt::MouseButton button = Qt::LeftButton)
     {
         const QRect cell = grid->visualRect(grid->model()->index(row - 1, 0));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseClick(grid->viewport(), button, {}, cell.center());
     }
 
     static void ClickBook(TListBox* list, int index)
@@ -359,13 +359,11 @@ TEST_F(LessonChooserTest, ARightClickActsOnTheRowAlreadySelected)
     auto* c = ChoiceClassForm;
     ClickRow(c->OneClassStringGrid, 2);
     media.ClearCommands();
-    const QRect fourth = c->OneClassStringGrid->visualRect(c->OneClassStringGrid->model()->index(3, 0));
-    QTest::mouseClick(c->OneClassStringGrid->viewport(), Qt::RightButton, {}, fourth.center());
+    ClickRow(c->OneClassStringGrid, 4, Qt::RightButton);
     EXPECT_EQ(c->OneClassStringGrid->Row(), 2);
     EXPECT_EQ(media.Commands(), (QStringList{"seek 1100", "play 1100-1900"})) << "sentence 2 again";
 
-    const QRect secondLesson = c->ClassStringGrid->visualRect(c->ClassStringGrid->model()->index(1, 0));
-    QTest::mouseClick(c->ClassStringGrid->viewport(), Qt::RightButton, {}, secondLesson.center());
+    ClickRow(c->ClassStringGrid, 2, Qt::RightButton);
     EXPECT_EQ(c->ClassStringGrid->Row(), 1);
     EXPECT_EQ(c->bjzPlayer->FileName, Recording("everyday", 1));
 }
