@@ -82,8 +82,12 @@ void TForm::hideEvent(QHideEvent* event)
 
 void TForm::closeEvent(QCloseEvent* event)
 {
-    // The window manager's close command is the form's own Close.
+    // Qt never closes the window itself: the form decides what closing means.
     event->ignore();
+    if (OnWindowClose) {
+        Raise(OnWindowClose, this);
+        return;
+    }
     Close();
 }
 

@@ -55,6 +55,10 @@ public:
 
     // A key let go on the screen that none of its controls took.
     TKeyEvent OnKeyUp;
+    // The window manager's close command (Alt+F4, a panel's "close window").
+    // A screen sets it to its own way back, so that it stops its timers and
+    // clips and shows the screen it came from; unset, the form just closes.
+    TNotifyEvent OnWindowClose;
 
     // platform::ModalDialog
     QWidget* DialogWidget() override { return this; }

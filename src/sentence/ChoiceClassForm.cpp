@@ -90,6 +90,7 @@ TChoiceClassForm::TChoiceClassForm()
     OneClassStringGrid->OnMouseUp = Bind(this, &TChoiceClassForm::OneClassStringGridMouseUp);
     OneClassStringGrid->OnKeyUp = Bind(this, &TChoiceClassForm::OneClassStringGridKeyUp);
     ReturnToMain->OnClick = Bind(this, &TChoiceClassForm::ReturnToMainFormClick);
+    OnWindowClose = Bind(this, &TChoiceClassForm::ReturnToMainFormClick);
     kivReadSen->OnClick = Bind(this, &TChoiceClassForm::bjzReadSenClick);
     kivTypeSen->OnClick = Bind(this, &TChoiceClassForm::bjzTypeSenButtonClick);
     kivLianCiImage->OnClick = Bind(this, &TChoiceClassForm::LianCiButtonClick);

@@ -116,6 +116,7 @@ TLinkWordForm::TLinkWordForm() : TForm(FormKind::FullScreen, Width, Height, QStr
     kivNextSenImage->OnClick = Bind(this, &TLinkWordForm::kivNextSenImageClick);
     kivImage13->OnClick = Bind(this, &TLinkWordForm::ReturnButtonClick);
     kivImage11->OnClick = Bind(this, &TLinkWordForm::ReturnButtonClick);
+    OnWindowClose = Bind(this, &TLinkWordForm::ReturnButtonClick);
     ChineseImage1->OnClick = Bind(this, &TLinkWordForm::ChineseImage1Click);
     kivFaYinImage->OnClick = Bind(this, &TLinkWordForm::kivFaYinImageClick);
 }

@@ -39,6 +39,7 @@ TTiaoForm::TTiaoForm() : TForm(FormKind::FullScreen, TiaoLayout::Width, TiaoLayo
         {Start, StartCaption, ""},
     });
     ReturnButton->OnClick = Bind(this, &TTiaoForm::ReturnButtonClick);
+    OnWindowClose = Bind(this, &TTiaoForm::ReturnButtonClick);
     const QColor silver(0xc0, 0xc0, 0xc0);
     // No challenge runs yet, so the labels stay empty.
     Lesson = CaptionLabel(this, TiaoLayout::Lesson, QString(), silver, 21);

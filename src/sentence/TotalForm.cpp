@@ -97,6 +97,7 @@ TTotalForm::TTotalForm() : TForm(FormKind::FullScreen, Width, Height, QStringLit
     SenToSenTimer->setParent(this);
 
     ReturnImage11->OnClick = Bind(this, &TTotalForm::ReturnButtonClick);
+    OnWindowClose = Bind(this, &TTotalForm::ReturnButtonClick);
     kivChoiceImage1->OnClick = Bind(this, &TTotalForm::ReturnButtonClick);
     kivSenPlay->OnClick = Bind(this, &TTotalForm::kivSenPlayClick);
     kivSenStop->OnClick = Bind(this, &TTotalForm::kivSenStopClick);

@@ -98,6 +98,7 @@ TbjzReadForm::TbjzReadForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     kivReadNext->OnClick = Bind(this, &TbjzReadForm::kivReadNextClick);
     kivChoiceLesson->OnClick = Bind(this, &TbjzReadForm::kivChoiceClassClick);
     kivReturnToMain->OnClick = Bind(this, &TbjzReadForm::ReturnToChoiceClassClick);
+    OnWindowClose = Bind(this, &TbjzReadForm::ReturnToChoiceClassClick);
     EnglishDisplayImage1->OnClick = Bind(this, &TbjzReadForm::EnglishDisplayImage1Click);
     ChineseDisplayImage1->OnClick = Bind(this, &TbjzReadForm::ChineseDisplayImage1Click);
     EnglishReadImage1->OnClick = Bind(this, &TbjzReadForm::EnglishReadImage1Click);

@@ -177,6 +177,7 @@ TbjzTypeSenForm::TbjzTypeSenForm() : TForm(FormKind::FullScreen, Width, Height, 
     Timer1->SetOnTimer(Bind(this, &TbjzTypeSenForm::Timer1Timer));
     ReturnToChoiceImage->OnClick = Bind(this, &TbjzTypeSenForm::ReturnToChoiceClassClick);
     ReturnToMainImage->OnClick = Bind(this, &TbjzTypeSenForm::ReturnToChoiceClassClick);
+    OnWindowClose = Bind(this, &TbjzTypeSenForm::ReturnToChoiceClassClick);
     NextSenImage->OnClick = Bind(this, &TbjzTypeSenForm::NextSenClick);
     AgainReadImage->OnClick = Bind(this, &TbjzTypeSenForm::AgainReadButtonClick);
     kivFirstLetterImage->OnClick = Bind(this, &TbjzTypeSenForm::kivFirstLetterImageClick);

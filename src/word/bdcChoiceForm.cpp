@@ -149,6 +149,7 @@ TbdcChoiceForm::TbdcChoiceForm()
     this->kivTestImage1->OnClick = Bind(this, &TbdcChoiceForm::kivTestImage1Click);
     this->kivEngToChiImage1->OnClick = Bind(this, &TbdcChoiceForm::kivEngToChiImage1Click);
     this->kivReturnImage1->OnClick = Bind(this, &TbdcChoiceForm::kivReturnImage1Click);
+    OnWindowClose = Bind(this, &TbdcChoiceForm::kivReturnImage1Click);
 }
 
 TbdcChoiceForm::~TbdcChoiceForm() = default;

@@ -77,6 +77,7 @@ TbdcEngToChiForm::TbdcEngToChiForm()
     DownTime->OnClick = Bind(this, &TbdcEngToChiForm::DownTimeClick);
     kivChoiceImage1->OnClick = Bind(this, &TbdcEngToChiForm::kivReturnImage1Click);
     kivReturnImage1->OnClick = Bind(this, &TbdcEngToChiForm::kivReturnImage1Click);
+    OnWindowClose = Bind(this, &TbdcEngToChiForm::kivReturnImage1Click);
 }
 
 void TbdcEngToChiForm::FormCreate()

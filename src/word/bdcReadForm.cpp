@@ -89,6 +89,7 @@ TbdcReadForm::TbdcReadForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     TypeEdit->OnKeyDown = Bind(this, &TbdcReadForm::TypeEditKeyDown);
     kivReturnImage->OnClick = Bind(this, &TbdcReadForm::kivReturnImageClick);
     kivImage11->OnClick = Bind(this, &TbdcReadForm::kivReturnImageClick);
+    OnWindowClose = Bind(this, &TbdcReadForm::kivReturnImageClick);
 }
 
 void TbdcReadForm::FormCreate()

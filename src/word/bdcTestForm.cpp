@@ -73,6 +73,7 @@ TbdcTestForm::TbdcTestForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     kivYinBiaoImage1.button->OnClick = Bind(this, &TbdcTestForm::kivYinBiaoImage1Click);
     kivZuImage1->OnClick = Bind(this, &TbdcTestForm::kivReturnImage1Click);
     kivReturnImage1->OnClick = Bind(this, &TbdcTestForm::kivReturnImage1Click);
+    OnWindowClose = Bind(this, &TbdcTestForm::kivReturnImage1Click);
 }
 
 void TbdcTestForm::FormCreate()

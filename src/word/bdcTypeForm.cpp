@@ -68,6 +68,7 @@ TbdcTypeForm::TbdcTypeForm() : TForm(FormKind::FullScreen, Width, Height, QStrin
     kivCiYIImage1.button->OnClick = Bind(this, &TbdcTypeForm::kivCiYIImage1Click);
     ChoiceWord->OnClick = Bind(this, &TbdcTypeForm::ReturnWordClick);
     ReturnWord->OnClick = Bind(this, &TbdcTypeForm::ReturnWordClick);
+    OnWindowClose = Bind(this, &TbdcTypeForm::ReturnWordClick);
 }
 
 void TbdcTypeForm::FormCreate()

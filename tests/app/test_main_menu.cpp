@@ -246,6 +246,66 @@ TEST_F(MainMenuTest, ExitEndsTheProgramWithoutAsking)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// The window manager's close command (Alt+F4) on a screen goes back the way
+// the screen's own return button does: nothing keeps running out of sight and
+// the program is never left without a window.
+TEST_F(MainMenuTest, TheWindowManagersCloseOnAScreenGoesBackAsItsReturnButtonDoes)
+{
+    course.AddWordBook(QStringLiteral("四级词汇"), WordBook());
+    CreateScreenSet();
+    bjzMainForm->Show();
+    bjzMainForm->kivbjzButtonClick(nullptr);
+    ASSERT_TRUE(ChoiceClassForm->Visible());
+
+    using Entry = void (TChoiceClassForm::*)(QObject*);
+    const std::pair<Entry, TForm*> sentencePractices[] = {
+        {&TChoiceClassForm::bjzReadSenClick, bjzReadForm},    {&TChoiceClassForm::bjzTypeSenButtonClick, bjzTypeSenForm},
+        {&TChoiceClassForm::LianCiButtonClick, LinkWordForm}, {&TChoiceClassForm::TotalButtonClick, TotalForm},
+        {&TChoiceClassForm::TiaoZhanButtonClick, TiaoForm}};
+    for (auto [enter, practice] : sentencePractices) {
+        (ChoiceClassForm->*enter)(nullptr);
+        ASSERT_TRUE(practice->Visible()) << practice->objectName().toStdString();
+        practice->close();
+        EXPECT_FALSE(practice->Visible()) << practice->objectName().toStdString();
+        EXPECT_TRUE(ChoiceClassForm->Visible()) << practice->objectName().toStdString();
+    }
+    EXPECT_FALSE(bjzReadForm->bjzReadOneSenTimer->Enabled());
+    EXPECT_FALSE(bjzReadForm->bjzReadSenTimer->Enabled());
+
+    ChoiceClassForm->close();
+    EXPECT_FALSE(ChoiceClassForm->Visible());
+    EXPECT_FALSE(ChoiceClassForm->bjzPlayer->IsOpen());
+    ASSERT_TRUE(bjzMainForm->Visible());
+
+    bjzMainForm->kivBdcImage1Click(nullptr);
+    ASSERT_TRUE(bdcChoiceForm->Visible());
+    using WordEntry = void (TbdcChoiceForm::*)(QObject*);
+    const std::pair<WordEntry, TForm*> wordPractices[] = {
+        {&TbdcChoiceForm::kivReadImage1Click, bdcReadForm},
+        {&TbdcChoiceForm::kivTypeImage1Click, bdcTypeForm},
+        {&TbdcChoiceForm::kivTestImage1Click, bdcTestForm},
+        {&TbdcChoiceForm::kivEngToChiImage1Click, bdcEngToChiForm}};
+    for (auto [enter, practice] : wordPractices) {
+        (bdcChoiceForm->*enter)(nullptr);
+        ASSERT_TRUE(practice->Visible()) << practice->objectName().toStdString();
+        practice->close();
+        EXPECT_FALSE(practice->Visible()) << practice->objectName().toStdString();
+        EXPECT_TRUE(bdcChoiceForm->Visible()) << practice->objectName().toStdString();
+    }
+    EXPECT_FALSE(bdcEngToChiForm->OneWordPlayTimer->Enabled());
+    EXPECT_FALSE(bdcEngToChiForm->WordToWordTimer->Enabled());
+    EXPECT_FALSE(bdcReadForm->OneWordPlayTimer->Enabled());
+    EXPECT_FALSE(bdcReadForm->WordToWordTimer->Enabled());
+
+    bdcChoiceForm->close();
+    EXPECT_FALSE(bdcChoiceForm->Visible());
+    EXPECT_TRUE(bjzMainForm->Visible());
+    EXPECT_FALSE(application->Terminated());
+    bjzMainForm->close();
+    EXPECT_TRUE(application->Terminated());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(MainMenuTest, MenuButtonsLightWithTheirOwnFaceUnderThePointer)
 {
     CreateScreenSet();
