@@ -246,6 +246,19 @@ TEST_F(MainMenuTest, ExitEndsTheProgramWithoutAsking)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// Enters `practice` from `chooser`, sends the practice the window manager's
+// close command and expects the chooser back in its place.
+template <class Chooser>
+void EnterAndCloseFromTheWindowManager(Chooser* chooser, void (Chooser::*enter)(QObject*), TForm* practice)
+{
+    const std::string name = practice->objectName().toStdString();
+    (chooser->*enter)(nullptr);
+    ASSERT_TRUE(practice->Visible()) << name;
+    practice->close();
+    EXPECT_FALSE(practice->Visible()) << name;
+    EXPECT_TRUE(chooser->Visible()) << name;
+}
+
 // The window manager's close command (Alt+F4) on a screen goes back the way
 // the screen's own return button does: nothing keeps running out of sight and
 // the program is never left without a window.
@@ -262,13 +275,8 @@ TEST_F(MainMenuTest, TheWindowManagersCloseOnAScreenGoesBackAsItsReturnButtonDoe
         {&TChoiceClassForm::bjzReadSenClick, bjzReadForm},    {&TChoiceClassForm::bjzTypeSenButtonClick, bjzTypeSenForm},
         {&TChoiceClassForm::LianCiButtonClick, LinkWordForm}, {&TChoiceClassForm::TotalButtonClick, TotalForm},
         {&TChoiceClassForm::TiaoZhanButtonClick, TiaoForm}};
-    for (auto [enter, practice] : sentencePractices) {
-        (ChoiceClassForm->*enter)(nullptr);
-        ASSERT_TRUE(practice->Visible()) << practice->objectName().toStdString();
-        practice->close();
-        EXPECT_FALSE(practice->Visible()) << practice->objectName().toStdString();
-        EXPECT_TRUE(ChoiceClassForm->Visible()) << practice->objectName().toStdString();
-    }
+    for (auto [enter, practice] : sentencePractices)
+        EnterAndCloseFromTheWindowManager(ChoiceClassForm, enter, practice);
     EXPECT_FALSE(bjzReadForm->bjzReadOneSenTimer->Enabled());
     EXPECT_FALSE(bjzReadForm->bjzReadSenTimer->Enabled());
 
@@ -285,13 +293,8 @@ TEST_F(MainMenuTest, TheWindowManagersCloseOnAScreenGoesBackAsItsReturnButtonDoe
         {&TbdcChoiceForm::kivTypeImage1Click, bdcTypeForm},
         {&TbdcChoiceForm::kivTestImage1Click, bdcTestForm},
         {&TbdcChoiceForm::kivEngToChiImage1Click, bdcEngToChiForm}};
-    for (auto [enter, practice] : wordPractices) {
-        (bdcChoiceForm->*enter)(nullptr);
-        ASSERT_TRUE(practice->Visible()) << practice->objectName().toStdString();
-        practice->close();
-        EXPECT_FALSE(practice->Visible()) << practice->objectName().toStdString();
-        EXPECT_TRUE(bdcChoiceForm->Visible()) << practice->objectName().toStdString();
-    }
+    for (auto [enter, practice] : wordPractices)
+        EnterAndCloseFromTheWindowManager(bdcChoiceForm, enter, practice);
     EXPECT_FALSE(bdcEngToChiForm->OneWordPlayTimer->Enabled());
     EXPECT_FALSE(bdcEngToChiForm->WordToWordTimer->Enabled());
     EXPECT_FALSE(bdcReadForm->OneWordPlayTimer->Enabled());
